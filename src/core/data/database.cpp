@@ -115,6 +115,8 @@ TConnectionTarget TDatabase::ParseConnectionString(const QString &connectionStri
         target.ConnectOptions = QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=120;SQL_ATTR_CONNECTION_TIMEOUT=120");
         return target;
     }
+    if (connectionString.trimmed().isEmpty())
+        throw EDatabaseError(QStringLiteral("没有设置数据库连接参数"));
     throw EDatabaseError(QStringLiteral("不支持的数据提供者: %1").arg(target.Provider));
 }
 
