@@ -570,7 +570,12 @@ QVariant TDataSet::Lookup(const QString &keyFields, const QVariantList &values,
         wanted += QChar(0x1F);
     }
     const TRecord *record = it->value(wanted);
-    return record ? record->Values[result] : QVariant();
+    if (!record)
+        return {};
+    const TField *shown = m_fields[size_t(result)].get();
+    if (shown->FieldKind() == TFieldKind::Lookup) // a lookup of a lookup, such as a method name
+        return LookupValue(*shown, [record](int index) { return record->Values[index]; });
+    return record->Values[result];
 }
 
 // ---- value access ----
@@ -585,14 +590,8 @@ TDataSet::TRecord *TDataSet::CurrentRecord() const
 QVariant TDataSet::CurrentValue(int fieldIndex) const
 {
     const TField *field = m_fields.at(size_t(fieldIndex)).get();
-    if (field->FieldKind() == TFieldKind::Lookup) {
-        if (!field->LookupDataSet())
-            return {};
-        QVariantList keys;
-        for (int index : FieldIndexes(field->KeyFields()))
-            keys.append(CurrentValue(index));
-        return field->LookupDataSet()->Lookup(field->LookupKeyFields(), keys, field->LookupResultField());
-    }
+    if (field->FieldKind() == TFieldKind::Lookup)
+        return LookupValue(*field, [&](int index) { return CurrentValue(index); });
     if (m_state == TDataSetState::CalcFields && m_calcRecord)
         return m_calcRecord->Values[fieldIndex];
     if (m_state == TDataSetState::Edit || m_state == TDataSetState::Insert)
@@ -623,19 +622,30 @@ QVariant TDataSet::RowValue(int row, int fieldIndex) const
 {
     if (row < 0 || row >= int(m_view.size()))
         return {};
-    if (row == m_current || m_fields.at(size_t(fieldIndex))->FieldKind() == TFieldKind::Lookup) {
-        if (row == m_current)
-            return CurrentValue(fieldIndex);
-        // a lookup of another row: evaluate against that row's keys
-        const TField *field = m_fields.at(size_t(fieldIndex)).get();
-        if (!field->LookupDataSet())
-            return {};
-        QVariantList keys;
-        for (int index : FieldIndexes(field->KeyFields()))
-            keys.append(m_view[size_t(row)]->Values[index]);
-        return field->LookupDataSet()->Lookup(field->LookupKeyFields(), keys, field->LookupResultField());
+    if (row == m_current)
+        return CurrentValue(fieldIndex);
+    const TField *field = m_fields.at(size_t(fieldIndex)).get();
+    if (field->FieldKind() == TFieldKind::Lookup) {
+        const TRecord *record = m_view[size_t(row)];
+        return LookupValue(*field, [&](int index) { return record->Values[index]; });
     }
     return m_view[size_t(row)]->Values[fieldIndex];
+}
+
+QVariant TDataSet::LookupValue(const TField &field, const std::function<QVariant(int)> &valueOf) const
+{
+    if (!field.LookupDataSet())
+        return {};
+    QVariantList keys;
+    for (int index : FieldIndexes(field.KeyFields()))
+        keys.append(valueOf(index));
+    const QVariant found =
+        field.LookupDataSet()->Lookup(field.LookupKeyFields(), keys, field.LookupResultField());
+    try {
+        return field.Coerce(found); // a date looked up into a text field shows as a date
+    } catch (const EConvertError &) {
+        return {};
+    }
 }
 
 QString TDataSet::RowDisplayText(int row, int fieldIndex) const

@@ -154,6 +154,8 @@ private:
     void Calculate(TRecord &record);
     void InvalidateIndexes() const;
     TRecord *CurrentRecord() const;
+    // The value a lookup field shows for the row whose values valueOf gives by field index.
+    QVariant LookupValue(const TField &field, const std::function<QVariant(int)> &valueOf) const;
     TRecord *NewRecord();
     void FreeRecord(TRecord *record);
     void ReleaseAllRecords();
