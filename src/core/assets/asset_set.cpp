@@ -1,6 +1,7 @@
 #include "asset_set.h"
 
 #include "depreciation/depreciation_calc.h"
+#include "settings/custom_labels.h"
 #include "support/errors.h"
 #include "support/messages.h"
 
@@ -65,16 +66,6 @@ const TAssetField AssetFields[TCustomAssetsSet::FieldTotal] = {
     {"Date2", TFieldType::DateTime, -1, "", TFieldKind::Data, true, 10},
     {"Date3", TFieldType::DateTime, -1, "", TFieldKind::Data, true, 11}};
 
-// The caption of a custom field until the stored labels are read.
-QString CustomLabel(int index)
-{
-    if (index < 6)
-        return QStringLiteral("字符型%1").arg(index + 1);
-    if (index < 9)
-        return QStringLiteral("数字型%1").arg(index - 5);
-    return QStringLiteral("日期型%1").arg(index - 8);
-}
-
 // Day zero of the date system, the service date of an asset that has none.
 const QDate DayZero(1899, 12, 30);
 
@@ -131,7 +122,7 @@ TCustomAssetsSet::TCustomAssetsSet(QObject *parent) : TRecordSet(parent), m_meth
         const TAssetField &def = AssetFields[i];
         const QString name = QString::fromLatin1(def.Name);
         const QString caption =
-            def.CustomLabel >= 0 ? CustomLabel(def.CustomLabel) : QString::fromUtf8(def.Caption);
+            def.CustomLabel >= 0 ? CustomFieldLabels().Label(def.CustomLabel) : QString::fromUtf8(def.Caption);
         std::unique_ptr<TField> field = def.Type == TFieldType::Currency
                                             ? std::make_unique<TCurrencyField>(name, def.Kind)
                                             : std::make_unique<TField>(name, def.Type, def.Size, def.Kind);

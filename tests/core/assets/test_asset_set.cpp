@@ -3,6 +3,7 @@
 #include "assets/asset_id_field.h"
 #include "assets/asset_set.h"
 #include "scripted_interaction.h"
+#include "settings/custom_labels.h"
 #include "support/errors.h"
 #include "test_database.h"
 
@@ -64,6 +65,13 @@ void TestAssetSet::fieldsInGridOrder()
     QCOMPARE(assets.Date3Fld()->DisplayLabel(), QStringLiteral("日期型3"));
     QVERIFY(!assets.MethodIdFld()->Visible());
     QCOMPARE(assets.OriginValueFld()->DisplayFormat(), QStringLiteral(",0.00"));
+
+    // an asset set takes the labels current when it is made
+    CustomFieldLabels().SetLabel(0, QStringLiteral("资产条码"));
+    TAssetsSet relabelled;
+    QCOMPARE(relabelled.Str1Fld()->DisplayLabel(), QStringLiteral("资产条码"));
+    QCOMPARE(assets.Str1Fld()->DisplayLabel(), QStringLiteral("字符型1"));
+    CustomFieldLabels().Reset();
 }
 
 void TestAssetSet::saveAllocatesIds()
