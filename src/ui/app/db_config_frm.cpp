@@ -3,11 +3,11 @@
 #include "ui_db_config_frm.h"
 
 #include "app/db_configer.h"
+#include "forms/focus_mover.h"
 #include "support/action.h"
 #include "support/errors.h"
 #include "support/interaction.h"
 
-#include <QKeyEvent>
 #include <QStyle>
 
 TDBConfigFrm::TDBConfigFrm(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TDBConfigFrm>())
@@ -31,9 +31,8 @@ void TDBConfigFrm::FormCreate()
     ui->Image1->setPixmap(
         style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(iconSize));
 
-    // The form sees Enter before its controls do.
-    for (QWidget *child : findChildren<QWidget *>())
-        child->installEventFilter(this);
+    // Enter moves to the next field, Shift+Enter back; the form sees the key before its controls do.
+    TEnterFocusMover::Install(this);
 
     m_configer = std::make_unique<TDBConfiger>();
     const TDBConfiger &cfg = *m_configer;
@@ -57,22 +56,6 @@ void TDBConfigFrm::FormCreate()
 QString TDBConfigFrm::ConnectionString()
 {
     return m_configer->GetConnectionString();
-}
-
-bool TDBConfigFrm::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        auto *widget = qobject_cast<QWidget *>(watched);
-        // A push button keeps Enter for itself; the drop-down list of the combo box is a window of its own.
-        const bool moves = (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && widget &&
-                           widget->window() == this && !qobject_cast<QPushButton *>(widget);
-        if (moves) {
-            focusNextPrevChild(!(key->modifiers() & Qt::ShiftModifier));
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void TDBConfigFrm::cmbProvider1Change(int index)

@@ -21,9 +21,6 @@ public:
     QString ConnectionString();
     TDBConfiger &Configer() { return *m_configer; }
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void FormCreate();
     void cmbProvider1Change(int index);

@@ -1,0 +1,27 @@
+#include "row_drag.h"
+
+#include "support/action.h"
+
+#include <QHeaderView>
+#include <QSignalBlocker>
+#include <QTableWidget>
+
+void EnableRowDrag(QTableWidget *grid, std::function<void(int from, int to)> moved)
+{
+    QHeaderView *rows = grid->verticalHeader();
+    rows->setVisible(true);
+    rows->setSectionsMovable(true);
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(grid->fontMetrics().height() + 6);
+    rows->setMinimumWidth(14);
+    rows->setMaximumWidth(14);
+    QObject::connect(rows, &QHeaderView::sectionMoved, grid, [grid, rows, moved](int, int from, int to) {
+        // The header only carries the drag: put it back and let the owner move the row itself.
+        {
+            const QSignalBlocker blocker(rows);
+            rows->moveSection(to, from);
+        }
+        RunAction([&] { moved(from, to); });
+        grid->viewport()->update();
+    });
+}
