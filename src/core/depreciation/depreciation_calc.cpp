@@ -25,7 +25,10 @@ TDepreciationResult StraightLine(double origin, double end, int years, int n)
     return result;
 }
 
-TDepreciationResult SumOfYears(std::int64_t origin, std::int64_t end, int years, int n)
+// Methods that work in raw amounts: nothing before the first month, everything above the residual value
+// once the life is over (and whenever there is no life).
+template <typename Method>
+TDepreciationResult WithinLife(std::int64_t origin, std::int64_t end, int years, int n, Method method)
 {
     TDepreciationResult result;
     if (n <= 0)
@@ -34,6 +37,12 @@ TDepreciationResult SumOfYears(std::int64_t origin, std::int64_t end, int years,
         result.Total = TMoney::FromRaw(origin - end);
         return result;
     }
+    return method(origin, end, years, n);
+}
+
+TDepreciationResult SumOfYears(std::int64_t origin, std::int64_t end, int years, int n)
+{
+    TDepreciationResult result;
     const double digits = double(years) * (years + 1) / 2;
     std::int64_t accumulated = 0;
     for (int i = 1; i <= years; ++i) {
@@ -52,12 +61,6 @@ TDepreciationResult SumOfYears(std::int64_t origin, std::int64_t end, int years,
 TDepreciationResult DoubleDeclining(std::int64_t origin, std::int64_t end, int years, int n)
 {
     TDepreciationResult result;
-    if (n <= 0)
-        return result;
-    if (n > 12 * years) {
-        result.Total = TMoney::FromRaw(origin - end);
-        return result;
-    }
     const int decliningYears = years > 2 ? years - 2 : 0;
     std::int64_t accumulated = 0;
     for (int i = 1; i <= decliningYears; ++i) {
@@ -101,10 +104,10 @@ TDepreciationResult CalcDepreciation(const TDepreciationInput &asset, int year, 
         result = StraightLine(asset.OriginValue, asset.EndValue, asset.UseYears, n);
         break;
     case dmSumOfYears:
-        result = SumOfYears(origin, end, asset.UseYears, n);
+        result = WithinLife(origin, end, asset.UseYears, n, SumOfYears);
         break;
     case dmDoubleDeclining:
-        result = DoubleDeclining(origin, end, asset.UseYears, n);
+        result = WithinLife(origin, end, asset.UseYears, n, DoubleDeclining);
         break;
     default:
         break; // not depreciated, or a method that yields no amount

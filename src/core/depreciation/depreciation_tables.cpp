@@ -12,57 +12,30 @@ struct TColumn
     const char *Caption;
 };
 
-const TColumn MonthlyColumns[] = {{"AssetId", TFieldType::Integer, 0, "ID"},
-                                  {"AssetCode", TFieldType::String, 50, "编码"},
-                                  {"AssetName", TFieldType::String, 50, "名称"},
-                                  {"AssetPartNo", TFieldType::String, 50, "规格型号"},
-                                  {"AssetKind", TFieldType::String, 50, "类别"},
-                                  {"AssetUsedept", TFieldType::String, 50, "使用部门"},
-                                  {"AccountDate", TFieldType::DateTime, 0, "启用日期"},
-                                  {"OriginValue", TFieldType::Currency, 0, "原值"},
-                                  {"EndValue", TFieldType::Currency, 0, "残值"},
-                                  {"EndValueRate", TFieldType::Float, 0, "残值率"},
-                                  {"UseYears", TFieldType::Float, 0, "折旧年限"},
-                                  {"AddKind", TFieldType::String, 50, "增加方式"},
-                                  {"DepreMethod", TFieldType::String, 50, "折旧法"},
-                                  {"Additional", TFieldType::Float, 0, "本月增加"},
+// The columns every table row starts with: the asset as the tables describe it.
+const TColumn AssetColumns[] = {{"AssetId", TFieldType::Integer, 0, "ID"},
+                                {"AssetCode", TFieldType::String, 50, "编码"},
+                                {"AssetName", TFieldType::String, 50, "名称"},
+                                {"AssetPartNo", TFieldType::String, 50, "规格型号"},
+                                {"AssetKind", TFieldType::String, 50, "类别"},
+                                {"AssetUsedept", TFieldType::String, 50, "使用部门"},
+                                {"AccountDate", TFieldType::DateTime, 0, "启用日期"},
+                                {"OriginValue", TFieldType::Currency, 0, "原值"},
+                                {"EndValue", TFieldType::Currency, 0, "残值"},
+                                {"EndValueRate", TFieldType::Float, 0, "残值率"},
+                                {"UseYears", TFieldType::Float, 0, "折旧年限"},
+                                {"AddKind", TFieldType::String, 50, "增加方式"},
+                                {"DepreMethod", TFieldType::String, 50, "折旧法"}};
+
+const TColumn MonthlyColumns[] = {{"Additional", TFieldType::Float, 0, "本月增加"},
                                   {"Depreciated", TFieldType::Currency, 0, "本月折旧"},
                                   {"TotalDepreciation", TFieldType::Currency, 0, "累计折旧"},
                                   {"NetValue", TFieldType::Currency, 0, "净值"}};
 
-const TColumn YearlyColumns[] = {{"AssetId", TFieldType::Integer, 0, "ID"},
-                                 {"AssetCode", TFieldType::String, 50, "编码"},
-                                 {"AssetName", TFieldType::String, 50, "名称"},
-                                 {"AssetPartNo", TFieldType::String, 50, "规格型号"},
-                                 {"AssetKind", TFieldType::String, 50, "类别"},
-                                 {"AssetUsedept", TFieldType::String, 50, "使用部门"},
-                                 {"AccountDate", TFieldType::DateTime, 0, "启用日期"},
-                                 {"OriginValue", TFieldType::Currency, 0, "原值"},
-                                 {"EndValue", TFieldType::Currency, 0, "残值"},
-                                 {"EndValueRate", TFieldType::Float, 0, "残值率"},
-                                 {"UseYears", TFieldType::Float, 0, "折旧年限"},
-                                 {"AddKind", TFieldType::String, 50, "增加方式"},
-                                 {"DepreMethod", TFieldType::String, 50, "折旧法"},
-                                 {"Depre1", TFieldType::Currency, 0, "折旧|1月"},
-                                 {"Depre2", TFieldType::Currency, 0, "折旧|2月"},
-                                 {"Depre3", TFieldType::Currency, 0, "折旧|3月"},
-                                 {"Depre4", TFieldType::Currency, 0, "折旧|4月"},
-                                 {"Depre5", TFieldType::Currency, 0, "折旧|5月"},
-                                 {"Depre6", TFieldType::Currency, 0, "折旧|6月"},
-                                 {"Depre7", TFieldType::Currency, 0, "折旧|7月"},
-                                 {"Depre8", TFieldType::Currency, 0, "折旧|8月"},
-                                 {"Depre9", TFieldType::Currency, 0, "折旧|9月"},
-                                 {"Depre10", TFieldType::Currency, 0, "折旧|10月"},
-                                 {"Depre11", TFieldType::Currency, 0, "折旧|11月"},
-                                 {"Depre12", TFieldType::Currency, 0, "折旧|12月"},
-                                 {"DepreYear", TFieldType::Currency, 0, "折旧|年度累计"}};
-
-template <size_t N> void Define(TQzClientDataSet &table, const TColumn (&columns)[N])
+void AddColumn(TQzClientDataSet &table, const TColumn &column)
 {
-    for (const TColumn &column : columns)
-        table.AddFieldDef(column.Type, QString::fromLatin1(column.Name), column.Size, true,
-                          QString::fromUtf8(column.Caption));
-    table.CreateDataSet();
+    table.AddFieldDef(column.Type, QString::fromLatin1(column.Name), column.Size, true,
+                      QString::fromUtf8(column.Caption));
 }
 
 // The assets the tables list: depreciated, in service, of the class and department asked for.
@@ -131,7 +104,11 @@ double Amount(TMoney money)
 
 TDepreciation::TDepreciation(QObject *parent) : TQzClientDataSet(parent)
 {
-    Define(*this, MonthlyColumns);
+    for (const TColumn &column : AssetColumns)
+        AddColumn(*this, column);
+    for (const TColumn &column : MonthlyColumns)
+        AddColumn(*this, column);
+    CreateDataSet();
 }
 
 void TDepreciation::Calculate(int year, int month, const QString &kind, const QString &dept)
@@ -146,7 +123,14 @@ void TDepreciation::Calculate(int year, int month, const QString &kind, const QS
 
 TDepreciationByYear::TDepreciationByYear(QObject *parent) : TQzClientDataSet(parent)
 {
-    Define(*this, YearlyColumns);
+    for (const TColumn &column : AssetColumns)
+        AddColumn(*this, column);
+    for (int month = 1; month <= 12; ++month) {
+        AddFieldDef(TFieldType::Currency, QStringLiteral("Depre%1").arg(month), 0, true,
+                    QStringLiteral("折旧|%1月").arg(month));
+    }
+    AddFieldDef(TFieldType::Currency, QStringLiteral("DepreYear"), 0, true, QStringLiteral("折旧|年度累计"));
+    CreateDataSet();
 }
 
 void TDepreciationByYear::Calculate(int year, const QString &kind, const QString &dept)
