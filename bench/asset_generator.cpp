@@ -1,9 +1,14 @@
 #include "asset_generator.h"
 
+#include "data/database.h"
 #include "data/schema.h"
 #include "support/errors.h"
 
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <cstring>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
@@ -122,4 +127,41 @@ void GenerateAssetsDatabase(const QString &path, int count)
         db.close();
     }
     QSqlDatabase::removeDatabase(connection);
+}
+
+int BenchAssetCount()
+{
+    const char *n = std::getenv("LANSHI_BENCH_ASSETS");
+    return n ? std::atoi(n) : 100000;
+}
+
+QString BenchDatabasePath()
+{
+    return QDir::current().filePath(QStringLiteral("bench_assets.db"));
+}
+
+double ProcStatusMiB(const char *key)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(key))
+            return line.mid(int(std::strlen(key))).trimmed().split(' ').value(0).toDouble() / 1024;
+    }
+    return 0;
+}
+
+int RunBenchmarksOnGeneratedAssets(int argc, char **argv)
+{
+    GenerateAssetsDatabase(BenchDatabasePath(), BenchAssetCount());
+    if (!GlobalDatabase().Connect(
+            QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Persist Security Info=True")
+                .arg(BenchDatabasePath())))
+        return 1;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    GlobalDatabase().SetConnected(false);
+    return 0;
 }

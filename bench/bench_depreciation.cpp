@@ -2,36 +2,12 @@
 #include "asset_generator.h"
 
 #include "assets/asset_set.h"
-#include "data/database.h"
 #include "depreciation/depreciation_tables.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <benchmark/benchmark.h>
-
-#include <cstdlib>
-#include <cstring>
+#include <QCoreApplication>
 
 namespace {
-
-int AssetCount()
-{
-    const char *n = std::getenv("LANSHI_BENCH_ASSETS");
-    return n ? std::atoi(n) : 100000;
-}
-
-double PeakMiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
-    }
-    return 0;
-}
 
 // The assets the tables list: depreciated and in service.
 void OpenDepreciatedAssets(benchmark::State &state)
@@ -53,7 +29,7 @@ void MonthlyTable(benchmark::State &state)
     for (auto _ : state)
         table.Calculate(2015, 6, QString(), QString());
     state.counters["rows"] = table.DataSet()->RecordCount();
-    state.counters["peak_MiB"] = PeakMiB();
+    state.counters["peak_MiB"] = ProcStatusMiB("VmHWM:");
 }
 
 void YearlyTable(benchmark::State &state)
@@ -62,7 +38,7 @@ void YearlyTable(benchmark::State &state)
     for (auto _ : state)
         table.Calculate(2015, QString(), QString());
     state.counters["rows"] = table.DataSet()->RecordCount();
-    state.counters["peak_MiB"] = PeakMiB();
+    state.counters["peak_MiB"] = ProcStatusMiB("VmHWM:");
 }
 
 } // namespace
@@ -74,14 +50,5 @@ BENCHMARK(YearlyTable)->Unit(benchmark::kMillisecond)->Iterations(2);
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QString path = QDir::current().filePath(QStringLiteral("bench_assets.db"));
-    GenerateAssetsDatabase(path, AssetCount());
-    if (!GlobalDatabase().Connect(
-            QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Persist Security Info=True").arg(path)))
-        return 1;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    GlobalDatabase().SetConnected(false);
-    return 0;
+    return RunBenchmarksOnGeneratedAssets(argc, argv);
 }

@@ -1,110 +1,25 @@
 // Opening the whole asset table into a record set, against a raw sqlite3 loop reading the same rows.
 #include "asset_generator.h"
 
+#include "assets/asset_set.h"
 #include "data/database.h"
-#include "data/record_set.h"
 
 #include <benchmark/benchmark.h>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <sqlite3.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <memory>
 
 namespace {
-
-QString DatabasePath()
-{
-    static const QString path = QDir::current().filePath(QStringLiteral("bench_assets.db"));
-    return path;
-}
-
-int AssetCount()
-{
-    const char *n = std::getenv("LANSHI_BENCH_ASSETS");
-    return n ? std::atoi(n) : 100000;
-}
-
-// Resident and peak resident memory of this process in MiB, from /proc.
-double ProcStatusMiB(const char *key)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(key))
-            return line.mid(int(std::strlen(key))).trimmed().split(' ').value(0).toDouble() / 1024;
-    }
-    return 0;
-}
-
-// The asset table's columns as the program declares them.
-void DeclareAssetFields(TRecordSet &rs)
-{
-    struct TDecl
-    {
-        const char *Name;
-        TFieldType Type;
-        int Size;
-    };
-    static const TDecl fields[] = {
-        {"Id", TFieldType::Integer, -1},
-        {"Code", TFieldType::String, 50},
-        {"Kind", TFieldType::String, 50},
-        {"Name", TFieldType::String, 50},
-        {"PartNo", TFieldType::String, 50},
-        {"GBCode", TFieldType::String, 50},
-        {"Config", TFieldType::String, 250},
-        {"Factory", TFieldType::String, 50},
-        {"BuildDate", TFieldType::String, 20},
-        {"Qty", TFieldType::Integer, -1},
-        {"Price", TFieldType::Float, -1},
-        {"Unit", TFieldType::String, 10},
-        {"AddKind", TFieldType::String, 50},
-        {"UseDept", TFieldType::String, 50},
-        {"UseState", TFieldType::String, 50},
-        {"LayPlace", TFieldType::String, 50},
-        {"Depositary", TFieldType::String, 50},
-        {"AccountDate", TFieldType::DateTime, -1},
-        {"OriginValue", TFieldType::Currency, -1},
-        {"EndValue", TFieldType::Currency, -1},
-        {"EndValueRate", TFieldType::Integer, -1},
-        {"UseYears", TFieldType::Integer, -1},
-        {"AssetNote", TFieldType::String, 250},
-        {"MethodId", TFieldType::Integer, -1},
-        {"Reduced", TFieldType::Integer, -1},
-        {"ReduceDate", TFieldType::DateTime, -1},
-        {"ReduceWay", TFieldType::String, -1},
-        {"ReduceHandman", TFieldType::String, -1},
-        {"ReduceCheckman", TFieldType::String, -1},
-        {"ReduceNote", TFieldType::String, -1},
-        {"Str1", TFieldType::String, 50},
-        {"Str2", TFieldType::String, 50},
-        {"Str3", TFieldType::String, 50},
-        {"Str4", TFieldType::String, 50},
-        {"Str5", TFieldType::String, 50},
-        {"Str6", TFieldType::String, 50},
-        {"Float1", TFieldType::Float, -1},
-        {"Float2", TFieldType::Float, -1},
-        {"Float3", TFieldType::Float, -1},
-        {"Date1", TFieldType::DateTime, -1},
-        {"Date2", TFieldType::DateTime, -1},
-        {"Date3", TFieldType::DateTime, -1},
-    };
-    for (const TDecl &field : fields)
-        rs.AddField(field.Type, QString::fromLatin1(field.Name), field.Size);
-}
 
 void OpenIntoRecordSet(benchmark::State &state)
 {
     double residentGrowth = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        auto rs = std::make_unique<TRecordSet>();
-        DeclareAssetFields(*rs);
+        auto rs =
+            std::make_unique<TAssetsSet>(); // the asset table's declared fields, with the end date calculated
         const double before = ProcStatusMiB("VmRSS:");
         state.ResumeTiming();
         benchmark::DoNotOptimize(rs->Query(QStringLiteral("select * from assets")));
@@ -113,7 +28,7 @@ void OpenIntoRecordSet(benchmark::State &state)
         rs.reset(); // freeing the rows is not part of opening them
         state.ResumeTiming();
     }
-    state.counters["rows"] = AssetCount();
+    state.counters["rows"] = BenchAssetCount();
     state.counters["resident_MiB"] = residentGrowth;
     state.counters["peak_MiB"] = ProcStatusMiB("VmHWM:");
 }
@@ -122,7 +37,7 @@ void OpenIntoRecordSet(benchmark::State &state)
 void RawSqliteLoop(benchmark::State &state)
 {
     sqlite3 *db = nullptr;
-    sqlite3_open_v2(QFile::encodeName(DatabasePath()).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_open_v2(QFile::encodeName(BenchDatabasePath()).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     for (auto _ : state) {
         sqlite3_stmt *statement = nullptr;
         sqlite3_prepare_v2(db, "select * from assets", -1, &statement, nullptr);
@@ -149,7 +64,7 @@ void RawSqliteLoop(benchmark::State &state)
         benchmark::DoNotOptimize(checksum);
     }
     sqlite3_close(db);
-    state.counters["rows"] = AssetCount();
+    state.counters["rows"] = BenchAssetCount();
 }
 
 } // namespace
@@ -160,14 +75,5 @@ BENCHMARK(OpenIntoRecordSet)->Unit(benchmark::kMillisecond)->Iterations(3);
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    GenerateAssetsDatabase(DatabasePath(), AssetCount());
-    if (!GlobalDatabase().Connect(
-            QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Persist Security Info=True")
-                .arg(DatabasePath())))
-        return 1;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    GlobalDatabase().SetConnected(false);
-    return 0;
+    return RunBenchmarksOnGeneratedAssets(argc, argv);
 }
