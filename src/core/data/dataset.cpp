@@ -3,6 +3,12 @@
 #include "support/errors.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <utility>
+#if defined(Q_OS_LINUX)
+#include <sys/mman.h>
+#endif
 #include <QCollator>
 #include <QLocale>
 
@@ -271,6 +277,46 @@ private:
 
 } // namespace
 
+TValueBlock::TValueBlock(size_t count) : m_count(count)
+{
+    const size_t bytes = count * sizeof(QVariant);
+    void *memory = nullptr;
+#if defined(Q_OS_LINUX)
+    if (bytes >= 64 * 1024) {
+        memory =
+            mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+        m_mapped = memory != MAP_FAILED;
+        if (!m_mapped)
+            memory = nullptr;
+    }
+#endif
+    if (!memory)
+        memory = std::malloc(bytes);
+    if (!memory)
+        throw std::bad_alloc();
+    m_data = static_cast<QVariant *>(memory);
+    std::uninitialized_value_construct_n(m_data, count);
+}
+
+TValueBlock::TValueBlock(TValueBlock &&other) noexcept
+    : m_data(std::exchange(other.m_data, nullptr)), m_count(other.m_count), m_mapped(other.m_mapped)
+{
+}
+
+TValueBlock::~TValueBlock()
+{
+    if (!m_data)
+        return;
+    std::destroy_n(m_data, m_count);
+#if defined(Q_OS_LINUX)
+    if (m_mapped) {
+        munmap(m_data, m_count * sizeof(QVariant));
+        return;
+    }
+#endif
+    std::free(m_data);
+}
+
 TDataSet::TDataSet(QObject *parent) : QObject(parent) {}
 
 TDataSet::~TDataSet() = default;
@@ -411,8 +457,10 @@ void TDataSet::Close()
 }
 
 namespace {
-constexpr qsizetype RowsPerBlock = 256;
-}
+// Blocks grow from a few rows (one-off queries stay small) to a thousand rows (large tables need few).
+constexpr qsizetype FirstBlockRows = 16;
+constexpr qsizetype LargestBlockRows = 1024;
+} // namespace
 
 TDataSet::TRecord *TDataSet::NewRecord()
 {
@@ -422,12 +470,14 @@ TDataSet::TRecord *TDataSet::NewRecord()
         m_freeRecords.pop_back();
     } else {
         const qsizetype width = std::max(FieldCount(), 1);
-        if (m_valueBlocks.empty() || m_blockUsed == RowsPerBlock) {
-            m_valueBlocks.push_back(std::make_unique<QVariant[]>(size_t(RowsPerBlock * width)));
+        if (m_valueBlocks.empty() || m_blockUsed == m_blockRows) {
+            m_blockRows =
+                m_valueBlocks.empty() ? FirstBlockRows : std::min(2 * m_blockRows, LargestBlockRows);
+            m_valueBlocks.emplace_back(size_t(m_blockRows * width));
             m_blockUsed = 0;
         }
         record = &m_store.emplace_back();
-        record->Values = m_valueBlocks.back().get() + m_blockUsed++ * width;
+        record->Values = m_valueBlocks.back().Data() + m_blockUsed++ * width;
     }
     record->Order = m_nextOrder++;
     return record;

@@ -31,6 +31,23 @@ enum class TLocateOption
 Q_DECLARE_FLAGS(TLocateOptions, TLocateOption)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TLocateOptions)
 
+// The values of many rows in one allocation; large blocks are mapped with their pages made present in one
+// call rather than one page fault at a time.
+class TValueBlock
+{
+public:
+    explicit TValueBlock(size_t count);
+    TValueBlock(TValueBlock &&other) noexcept;
+    TValueBlock &operator=(TValueBlock &&) = delete;
+    ~TValueBlock();
+    QVariant *Data() const { return m_data; }
+
+private:
+    QVariant *m_data = nullptr;
+    size_t m_count = 0;
+    bool m_mapped = false;
+};
+
 class TDataSet : public QObject
 {
     Q_OBJECT
@@ -167,7 +184,8 @@ private:
 
     std::vector<std::unique_ptr<TField>> m_fields;
     std::deque<TRecord> m_store; // stable addresses of every row ever made
-    std::vector<std::unique_ptr<QVariant[]>> m_valueBlocks;
+    std::vector<TValueBlock> m_valueBlocks;
+    qsizetype m_blockRows = 0;            // rows the last block holds
     qsizetype m_blockUsed = 0;            // rows handed out of the last block
     std::vector<TRecord *> m_freeRecords; // deleted rows, reused by the next append
     std::vector<TRecord *> m_records;     // every live row, in load order
