@@ -2,6 +2,7 @@
 
 #include "app/db_configer.h"
 #include "data/database.h"
+#include "data/record_set.h"
 #include "data/schema.h"
 #include "support/app_paths.h"
 #include "support/errors.h"
@@ -39,4 +40,19 @@ void TTestDatabase::Exec(const QString &sql) const
     } catch (const Exception &error) {
         QFAIL(qPrintable(error.Message()));
     }
+}
+
+QStringList TTestDatabase::Rows(const QString &sql)
+{
+    QStringList rows;
+    TRecordSet rs;
+    rs.Query(sql);
+    TDataSet *ds = rs.DataSet();
+    for (ds->First(); !ds->Eof(); ds->Next()) {
+        QStringList values;
+        for (int i = 0; i < ds->FieldCount(); ++i)
+            values.append(ds->Field(i)->AsString());
+        rows.append(values.join(QLatin1Char(' ')));
+    }
+    return rows;
 }

@@ -3,6 +3,7 @@
 // program's session connected to it and the profile (cfg.ini, default database) pointed at the folder.
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 class TTestDatabase
@@ -17,6 +18,9 @@ public:
     QString ConnectionString() const;
     // Runs a statement directly, failing the test on error (fixtures).
     void Exec(const QString &sql) const;
+    // Every row of a query as one line, the values separated by spaces: for comparing tables before and
+    // after.
+    static QStringList Rows(const QString &sql);
 
 private:
     QTemporaryDir m_dir;

@@ -40,17 +40,9 @@ template <class T> T *Child(QWidget *dialog, const char *name)
 // Every row of keyvalue and options as "table key value".
 QStringList SettingsRows()
 {
-    QStringList rows;
-    TRecordSet rs;
-    rs.Query(QStringLiteral("select KeyId, [Value] from keyvalue order by KeyId"));
-    for (rs.DataSet()->First(); !rs.DataSet()->Eof(); rs.DataSet()->Next())
-        rows.append(QStringLiteral("keyvalue %1 %2")
-                        .arg(rs.DataSet()->Field(0)->AsString(), rs.DataSet()->Field(1)->AsString()));
-    rs.Query(QStringLiteral("select [Key], List from options order by [Key]"));
-    for (rs.DataSet()->First(); !rs.DataSet()->Eof(); rs.DataSet()->Next())
-        rows.append(QStringLiteral("options %1 %2")
-                        .arg(rs.DataSet()->Field(0)->AsString(), rs.DataSet()->Field(1)->AsString()));
-    return rows;
+    return TTestDatabase::Rows(
+               QStringLiteral("select 'keyvalue', KeyId, [Value] from keyvalue order by KeyId")) +
+           TTestDatabase::Rows(QStringLiteral("select 'options', [Key], List from options order by [Key]"));
 }
 
 QString StoredList(int key)
