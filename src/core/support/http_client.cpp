@@ -19,7 +19,7 @@ QString DecodeBody(const QByteArray &body, const QByteArray &contentType)
     return QString::fromUtf8(body);
 }
 
-THttpReply Wait(QNetworkAccessManager &manager, QNetworkReply *reply)
+THttpReply Wait(QNetworkReply *reply)
 {
     QEventLoop loop;
     QTimer timer;
@@ -29,7 +29,6 @@ THttpReply Wait(QNetworkAccessManager &manager, QNetworkReply *reply)
     timer.start(Http::TimeoutSeconds * 1000);
     if (!reply->isFinished())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
-    Q_UNUSED(manager);
 
     THttpReply result;
     result.Status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
@@ -50,7 +49,7 @@ THttpReply Http::Get(const QString &url)
 {
     QNetworkAccessManager manager;
     QNetworkRequest request{QUrl(url)};
-    return Wait(manager, manager.get(request));
+    return Wait(manager.get(request));
 }
 
 THttpReply Http::PostForm(const QString &url, const QList<QPair<QString, QString>> &fields)
@@ -63,5 +62,5 @@ THttpReply Http::PostForm(const QString &url, const QList<QPair<QString, QString
     for (const auto &[name, value] : fields)
         form.addQueryItem(QString::fromUtf8(QUrl::toPercentEncoding(name)),
                           QString::fromUtf8(QUrl::toPercentEncoding(value)));
-    return Wait(manager, manager.post(request, form.toString(QUrl::FullyEncoded).toUtf8()));
+    return Wait(manager.post(request, form.toString(QUrl::FullyEncoded).toUtf8()));
 }

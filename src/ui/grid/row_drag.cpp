@@ -3,6 +3,7 @@
 #include "support/action.h"
 
 #include <QHeaderView>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
 
@@ -24,4 +25,19 @@ void EnableRowDrag(QTableWidget *grid, std::function<void(int from, int to)> mov
         RunAction([&] { moved(from, to); });
         grid->viewport()->update();
     });
+}
+
+void UpdateRowButtons(QPushButton *up, QPushButton *down, int row, int count)
+{
+    up->setEnabled(row > 0);
+    down->setEnabled(row >= 0 && row < count - 1);
+}
+
+void MoveCurrentRow(QTableWidget *grid, int step, int count,
+                    const std::function<void(int from, int to)> &moved)
+{
+    const int row = grid->currentRow();
+    const int target = row + step;
+    if (row >= 0 && target >= 0 && target < count)
+        moved(row, target);
 }

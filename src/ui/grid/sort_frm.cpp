@@ -76,20 +76,17 @@ void TSortFrm::StringGrid1RowMoved(int from, int to)
 
 void TSortFrm::StringGrid1SelectCell(int row)
 {
-    ui->UpBtn1->setEnabled(row > 0);
-    ui->DownBtn1->setEnabled(row >= 0 && row < m_choice.Count() - 1);
+    UpdateRowButtons(ui->UpBtn1, ui->DownBtn1, row, m_choice.Count());
 }
 
 void TSortFrm::UpBtn1Click()
 {
-    const int row = ui->StringGrid1->currentRow();
-    if (row > 0)
-        StringGrid1RowMoved(row, row - 1);
+    MoveCurrentRow(ui->StringGrid1, -1, m_choice.Count(),
+                   [this](int from, int to) { StringGrid1RowMoved(from, to); });
 }
 
 void TSortFrm::DownBtn1Click()
 {
-    const int row = ui->StringGrid1->currentRow();
-    if (row >= 0 && row < m_choice.Count() - 1)
-        StringGrid1RowMoved(row, row + 1);
+    MoveCurrentRow(ui->StringGrid1, 1, m_choice.Count(),
+                   [this](int from, int to) { StringGrid1RowMoved(from, to); });
 }

@@ -87,22 +87,19 @@ void TxVisibleFrm::StringGrid1RowMoved(int from, int to)
 
 void TxVisibleFrm::StringGrid1SelectCell(int row)
 {
-    ui->UpBtn1->setEnabled(row > 0);
-    ui->DownBtn1->setEnabled(row >= 0 && row < m_choice.Count() - 1);
+    UpdateRowButtons(ui->UpBtn1, ui->DownBtn1, row, m_choice.Count());
 }
 
 void TxVisibleFrm::UpBtn1Click()
 {
-    const int row = ui->StringGrid1->currentRow();
-    if (row > 0)
-        StringGrid1RowMoved(row, row - 1);
+    MoveCurrentRow(ui->StringGrid1, -1, m_choice.Count(),
+                   [this](int from, int to) { StringGrid1RowMoved(from, to); });
 }
 
 void TxVisibleFrm::DownBtn1Click()
 {
-    const int row = ui->StringGrid1->currentRow();
-    if (row >= 0 && row < m_choice.Count() - 1)
-        StringGrid1RowMoved(row, row + 1);
+    MoveCurrentRow(ui->StringGrid1, 1, m_choice.Count(),
+                   [this](int from, int to) { StringGrid1RowMoved(from, to); });
 }
 
 void TxVisibleFrm::keyPressEvent(QKeyEvent *event)
