@@ -1,5 +1,6 @@
 #include "operator.h"
 
+#include "data/database.h"
 #include "data/record_set.h"
 #include "support/errors.h"
 #include "support/messages.h"
@@ -59,6 +60,40 @@ void TOperator::RequireSa() const
         return;
     ShowInfo(QStringLiteral("只有系统用户(sa)才能执行此操作."));
     Abort();
+}
+
+void TOperator::SavePassword(const QString &newPassword) const
+{
+    const QString sql = QStringLiteral("update operator set [Password]=:Password where LoginId=:LoginId");
+    // A text, never null: an empty password is stored as an empty text, as the login compares it.
+    const int rows = GlobalDatabase().ExecSQL(
+        sql, {DBParam(QStringLiteral("Password"), newPassword.isNull() ? QStringLiteral("") : newPassword),
+              DBParam(QStringLiteral("LoginId"), LoginId)});
+    if (rows == 0)
+        throw EDatabaseError(QStringLiteral("找不到登陆名为 %1 的操作员, 密码没有更改.").arg(LoginId));
+}
+
+bool TOperator::ChangePassword(TPasswordPrompt &prompt)
+{
+    prompt.SetUserId(LoginId);
+    for (;;) {
+        if (!prompt.Execute())
+            return false;
+        if (prompt.PrePasswd() != Password) {
+            ShowInfo(QStringLiteral("当前密码验证失败,请确认并重新输入."));
+            continue;
+        }
+        const QString newPassword = prompt.NewPasswd();
+        try {
+            SavePassword(newPassword);
+        } catch (const EDatabaseError &error) {
+            ShowInfo(error.Message());
+            continue;
+        }
+        Password = newPassword;
+        ShowInfo(QStringLiteral("密码更改成功! 下次登陆时请使用新密码."));
+        return true;
+    }
 }
 
 QString RightToken(int n)

@@ -5,6 +5,21 @@
 #include <QList>
 #include <QString>
 
+// The password dialog as the password change sees it; the dialog itself checks that the two new-password
+// fields agree before it closes with OK.
+class TPasswordPrompt
+{
+public:
+    virtual ~TPasswordPrompt() = default;
+    // Shows the login id in "当前用户".
+    virtual void SetUserId(const QString &loginId) = 0;
+    // Runs the dialog modally, keeping what was typed from the previous run; true when it closed with OK.
+    virtual bool Execute() = 0;
+    // The typed current password and the (confirmed) new one.
+    virtual QString PrePasswd() const = 0;
+    virtual QString NewPasswd() const = 0;
+};
+
 class TOperator
 {
 public:
@@ -37,6 +52,16 @@ public:
     bool CheckRight(int n, bool stop) const;
     // For anyone but sa shows "只有系统用户(sa)才能执行此操作." and ends the user action silently.
     void RequireSa() const;
+
+    // Executes "update operator set [Password]=:Password where LoginId=:LoginId" for this operator. Throws
+    // EDatabaseError when the statement fails, and when no operator row has this login id (the account was
+    // deleted meanwhile): a change that reached no row is not a change.
+    void SavePassword(const QString &newPassword) const;
+    // The password change: runs the prompt until the typed current password matches Password and the new
+    // one is saved. A wrong current password or a failing statement shows its message and runs the prompt
+    // again with the fields as they were. On success Password holds the new password and the success
+    // message was shown. Returns false when the prompt was cancelled.
+    bool ChangePassword(TPasswordPrompt &prompt);
 };
 
 // The text that marks one right in a rights text: ",n,".
