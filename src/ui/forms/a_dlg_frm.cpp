@@ -62,6 +62,11 @@ void TADlgFrm::HelpBtn1Click()
     ShowHelp();
 }
 
+QPushButton *TADlgFrm::AddButton(const QString &objectName, const QString &caption)
+{
+    return m_frame->AddButton(objectName, caption);
+}
+
 void TADlgFrm::showEvent(QShowEvent *event)
 {
     if (!m_shown) {

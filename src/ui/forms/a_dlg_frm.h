@@ -32,6 +32,9 @@ protected:
     virtual void CancelBtn1Click();
     virtual void HelpBtn1Click();
 
+    // A button of the dialog's own in the button row, after Help; the dialog connects it.
+    QPushButton *AddButton(const QString &objectName, const QString &caption);
+
     void showEvent(QShowEvent *event) override;
     // Esc presses Cancel; Ctrl+Enter presses OK.
     void keyPressEvent(QKeyEvent *event) override;
