@@ -4,6 +4,8 @@
 #include "settings/custom_labels.h"
 #include "support/errors.h"
 #include "support/messages.h"
+#include "users/operator.h"
+#include "users/rights.h"
 
 #include <QStringEncoder>
 
@@ -279,4 +281,103 @@ void TAssetsSet::Delete()
     } catch (const Exception &error) {
         ShowInfo(error.Message());
     }
+}
+
+std::unique_ptr<TAssetEditor> TAssetManager::NewEditor(const QString &title) const
+{
+    if (!m_editorFactory)
+        throw Exception(QStringLiteral("没有可用的资产编辑窗口."));
+    std::unique_ptr<TAssetEditor> editor = m_editorFactory();
+    // The method names in Id order: a position in the list is the method's Id.
+    const TDataSet *methods = MethodSet()->DataSet();
+    QStringList names;
+    for (int row = 0; row < methods->RecordCount(); ++row)
+        names.append(methods->RowValue(row, MethodSet()->NameFld()->Index()).toString());
+    editor->SetMethodItems(names);
+    editor->SetTitle(title);
+    return editor;
+}
+
+bool TAssetManager::EditAndSave(TAssetEditor &editor, bool append)
+{
+    TDataSet *ds = DataSet();
+    const auto cancelPending = [ds] {
+        if (ds->State() == TDataSetState::Edit || ds->State() == TDataSetState::Insert)
+            ds->Cancel();
+    };
+    while (editor.Execute()) {
+        try {
+            if (append)
+                ds->Append();
+            else
+                ds->Edit();
+            CopyAssetEditorToRow(editor, *this);
+            Save();
+            return true;
+        } catch (const EAbort &) {
+            cancelPending();
+            throw;
+        } catch (const Exception &error) {
+            // nothing half-done stays in the list; the editor comes back with what was typed
+            cancelPending();
+            ShowInfo(error.Message());
+        } catch (...) {
+            cancelPending();
+            throw;
+        }
+    }
+    return false;
+}
+
+void TAssetManager::AddClick()
+{
+    CurrentOperator().CheckRight(Right::AssetAdd, true);
+    const std::unique_ptr<TAssetEditor> editor = NewEditor(QStringLiteral("资产增加"));
+    editor->Reset();
+    while (EditAndSave(*editor, true)) {
+        switch (editor->AfterOk()) {
+        case AfterOkNew:
+            editor->Reset();
+            break;
+        case AfterOkCopy:
+            editor->SetBoxText(QStringLiteral("Code"), QString());
+            break;
+        default:
+            return;
+        }
+    }
+}
+
+// With no current row there is nothing to copy, change or delete: the empty check ends these three actions
+// instead of inserting an asset or failing in the delete.
+void TAssetManager::CopyAddClick()
+{
+    CurrentOperator().CheckRight(Right::AssetAdd, true);
+    if (CheckEmpty())
+        return;
+    const std::unique_ptr<TAssetEditor> editor = NewEditor(QStringLiteral("复制增加"));
+    editor->SetAfterOkVisible(false);
+    FillAssetEditor(*editor, *this);
+    EditAndSave(*editor, true);
+}
+
+void TAssetManager::ModifyClick()
+{
+    CurrentOperator().CheckRight(Right::AssetModify, true);
+    if (CheckEmpty())
+        return;
+    const std::unique_ptr<TAssetEditor> editor = NewEditor(QStringLiteral("修改"));
+    editor->SetAfterOkVisible(false);
+    FillAssetEditor(*editor, *this);
+    EditAndSave(*editor, false);
+}
+
+void TAssetManager::DeleteClick()
+{
+    CurrentOperator().CheckRight(Right::AssetDelete, true);
+    if (CheckEmpty())
+        return;
+    if (!ConfirmDelete(QStringLiteral("该资产的档案资料")))
+        return;
+    Delete();
 }

@@ -2,12 +2,15 @@
 // The asset table: its declared fields in grid order with captions, the depreciation results of the
 // current row, saving, the cascading delete and the small update statements.
 
+#include "asset_editor.h"
 #include "asset_where.h"
 #include "data/money.h"
 #include "data/record_set.h"
 #include "method_set.h"
 
 #include <array>
+#include <functional>
+#include <memory>
 
 // The field list, calculated and lookup fields, depreciation results and the reduction and quantity updates.
 class TCustomAssetsSet : public TRecordSet
@@ -112,10 +115,36 @@ private:
     TAssetWhere *m_where;
 };
 
-// The asset set behind the main window; one exists while the program runs.
+// The asset set behind the main window; one exists while the program runs. Its actions work on the current
+// row, which is the row selected in the grid; each is a user action, run inside the action wrapper (a
+// missing right ends it with the silent abort).
 class TAssetManager : public TAssetsSet
 {
     Q_OBJECT
 public:
+    using TEditorFactory = std::function<std::unique_ptr<TAssetEditor>()>;
+
     using TAssetsSet::TAssetsSet;
+
+    // How the actions make their editor: a new, freshly reset one per call. The window layer installs it.
+    void SetEditorFactory(TEditorFactory factory) { m_editorFactory = std::move(factory); }
+
+    // "增加" (right 9): the add loop; every saved asset is appended at the end of the list, and the editor's
+    // "确定后" choice decides whether it closes, comes back empty or comes back with everything but the code.
+    void AddClick();
+    // "复制增加" (right 9): a new asset pre-filled from the current one, the code included.
+    void CopyAddClick();
+    // "修改" (right 12): edits the current asset in place.
+    void ModifyClick();
+    // "删除" (right 10): after the confirmation deletes the current asset with all its records.
+    void DeleteClick();
+
+private:
+    // A new editor with the method names and the title.
+    std::unique_ptr<TAssetEditor> NewEditor(const QString &title) const;
+    // Shows the editor until it is cancelled or what it holds is saved: appended as a new row, or written
+    // into the current row. A failing save shows its message and shows the editor again with the input.
+    bool EditAndSave(TAssetEditor &editor, bool append);
+
+    TEditorFactory m_editorFactory;
 };
