@@ -11,7 +11,7 @@ void Abort()
     throw EAbort();
 }
 
-static void ShowErrorBox(const std::exception &error)
+void ShowErrorBox(const std::exception &error)
 {
     TMessageRequest request;
     request.Kind = TMsgKind::Error;

@@ -7,7 +7,9 @@
 
 using TErrorHandler = std::function<void(const std::exception &error)>;
 
-// Installs the application's error handler (the default one shows the text in an error box).
+// The plain error box: caption "错误", the error's message, one button.
+void ShowErrorBox(const std::exception &error);
+// Installs the application's error handler (the default one is ShowErrorBox).
 void SetErrorHandler(TErrorHandler handler);
 // Hands an error to the installed handler.
 void HandleError(const std::exception &error);
