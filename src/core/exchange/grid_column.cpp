@@ -6,7 +6,7 @@ namespace {
 // Room for the cell's margins beside the text, as the grids have always had it.
 constexpr int CellMargin = 4;
 // A long text field (a remark of 255 characters) would push every other column off the screen.
-constexpr int MaxDefaultChars = 40;
+constexpr int MaxDefaultChars = 18;
 } // namespace
 
 TGridColumns DefaultGridColumns(const TDataSet *dataSet, int charWidth)

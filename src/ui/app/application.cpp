@@ -10,6 +10,7 @@
 #include "support/errors.h"
 
 #include <QAction>
+#include <QScreen>
 
 bool TApplication::notify(QObject *receiver, QEvent *event)
 {
@@ -30,6 +31,9 @@ bool StartSession(TmainFrm &mainFrm)
         return false;
     }
     mainFrm.LoadMenus();
+    // The whole screen also where the window system does not maximise.
+    if (const QScreen *screen = mainFrm.screen())
+        mainFrm.setGeometry(screen->availableGeometry());
     mainFrm.showMaximized();
     if (NeedsCompanyPrompt())
         mainFrm.Command(QStringLiteral("mnuCompanyInfo"))->trigger();

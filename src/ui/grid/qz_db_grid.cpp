@@ -523,7 +523,10 @@ void TqzDBGrid::FollowCurrentRow(int row)
         }
         if (logical >= 0) {
             const QModelIndex index = m_dataSource->index(row, logical);
-            selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+            QItemSelectionModel::SelectionFlags command = QItemSelectionModel::ClearAndSelect;
+            if (selectionBehavior() == QAbstractItemView::SelectRows)
+                command |= QItemSelectionModel::Rows;
+            selectionModel()->setCurrentIndex(index, command);
             scrollTo(index);
         }
     }

@@ -109,6 +109,8 @@ void TmainFrm::BuildStatusBar()
 
 void TmainFrm::BuildGrid()
 {
+    ui->Splitter1->setStretchFactor(1, 1);
+    ui->Splitter1->setSizes({180, 820});
     TRovoDBGrid *grid = ui->DBGrid1;
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->SetDataSet(m_assets.DataSet());
@@ -126,8 +128,8 @@ void TmainFrm::BuildBrowseTree()
     auto *root = new QTreeWidgetItem(tree, {BrowseRootCaption()});
     root->setData(0, Qt::UserRole, BrowseRootMode);
     root->setIcon(0, TPubFrm::Image(TPubFrm::imgBrowseRoot));
-    // The root stays open: it shows no expander and opens again when collapsed by keyboard or double click.
-    root->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
+    // The root stays open: it shows no expander (the tree decorates no top-level item) and opens again when
+    // collapsed by keyboard or double click.
     connect(tree, &QTreeWidget::itemCollapsed, tree, [tree](QTreeWidgetItem *item) {
         if (!item->parent())
             tree->expandItem(item);

@@ -28,7 +28,8 @@ struct TLayoutFixture
     TGridColumns Defaults() const { return DefaultGridColumns(table.DataSet(), 10); }
 };
 
-const QString DefaultLayout = QStringLiteral("Code=True84\r\nName=True204\r\nQty=True104\r\n");
+// A default column is at most 18 characters wide (Name is declared wider).
+const QString DefaultLayout = QStringLiteral("Code=True84\r\nName=True184\r\nQty=True104\r\n");
 
 } // namespace
 
@@ -45,7 +46,7 @@ private Q_SLOTS:
         QCOMPARE(columns.at(1).Caption, QStringLiteral("名称"));
         columns[2].Visible = false;
         columns[2].Width = 64;
-        QCOMPARE(GetLayoutText(columns), QStringLiteral("Code=True84\r\nName=True204\r\nQty=False64\r\n"));
+        QCOMPARE(GetLayoutText(columns), QStringLiteral("Code=True84\r\nName=True184\r\nQty=False64\r\n"));
         QCOMPARE(FindGridColumn(columns, QStringLiteral("qty")), 2);
         QCOMPARE(FindGridColumn(columns, QStringLiteral("Note")), -1);
     }
@@ -60,22 +61,22 @@ private Q_SLOTS:
             << QStringLiteral("Qty=False50\r\nCode=True60\r\nName=True70\r\n");
         QTest::newRow("lower-case true hides but its width applies")
             << QStringLiteral("Code=true80\r\n")
-            << QStringLiteral("Code=False80\r\nName=True204\r\nQty=True104\r\n");
+            << QStringLiteral("Code=False80\r\nName=True184\r\nQty=True104\r\n");
         QTest::newRow("mixed-case FALSE and spaces around the width")
             << QStringLiteral("Name=FALSE 33\r\n")
             << QStringLiteral("Name=False33\r\nCode=True84\r\nQty=True104\r\n");
         QTest::newRow("values match names in any case, order only exact names")
             << QStringLiteral("QTY=True20\r\ncode=True30\r\n")
-            << QStringLiteral("Code=True30\r\nName=True204\r\nQty=True20\r\n");
+            << QStringLiteral("Code=True30\r\nName=True184\r\nQty=True20\r\n");
         QTest::newRow("a value without width hides and stops there")
             << QStringLiteral("Name=True90\r\nCode=False\r\nQty=False10\r\n")
-            << QStringLiteral("Code=False84\r\nName=True204\r\nQty=True104\r\n");
+            << QStringLiteral("Code=False84\r\nName=True184\r\nQty=True104\r\n");
         QTest::newRow("a width that is no number stops after what was set")
             << QStringLiteral("Code=True40\r\nName=True7x\r\nQty=False10\r\n")
-            << QStringLiteral("Code=True40\r\nName=True204\r\nQty=True104\r\n");
+            << QStringLiteral("Code=True40\r\nName=True184\r\nQty=True104\r\n");
         QTest::newRow("negative width is a bad value")
             << QStringLiteral("Code=True-5\r\n")
-            << QStringLiteral("Code=True84\r\nName=True204\r\nQty=True104\r\n");
+            << QStringLiteral("Code=True84\r\nName=True184\r\nQty=True104\r\n");
         QTest::newRow("removed field is ignored and the others keep their order")
             << QStringLiteral("Gone=True10\r\nQty=True11\r\nName=True12\r\nCode=True13\r\n")
             << QStringLiteral("Qty=True11\r\nName=True12\r\nCode=True13\r\n");
@@ -84,10 +85,10 @@ private Q_SLOTS:
             << QStringLiteral("Name=False5\r\nCode=True6\r\nQty=True104\r\n");
         QTest::newRow("LF line ends and junk lines")
             << QStringLiteral("junk\nQty=True1\n=True5\nCode=True2")
-            << QStringLiteral("Qty=True1\r\nCode=True2\r\nName=True204\r\n");
+            << QStringLiteral("Qty=True1\r\nCode=True2\r\nName=True184\r\n");
         QTest::newRow("first of two lines for a field wins")
             << QStringLiteral("Code=True1\r\nCode=False2\r\n")
-            << QStringLiteral("Code=True1\r\nName=True204\r\nQty=True104\r\n");
+            << QStringLiteral("Code=True1\r\nName=True184\r\nQty=True104\r\n");
     }
 
     void applyLayoutText()
