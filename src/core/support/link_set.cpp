@@ -1,8 +1,7 @@
 #include "link_set.h"
 
 TLinkSet::TLinkSet(QObject *parent)
-    : TRecordSet(parent),
-      m_id(AddField(TFieldType::Integer, QStringLiteral("Id"), -1, false)),
+    : TRecordSet(parent), m_id(AddField(TFieldType::Integer, QStringLiteral("Id"), -1, false)),
       m_groupId(AddField(TFieldType::Integer, QStringLiteral("GroupId"), -1, false)),
       m_title(AddField(TFieldType::String, QStringLiteral("Title"), 255, true, QStringLiteral("标题"))),
       m_file(AddField(TFieldType::String, QStringLiteral("lpFile"), 255, true, QStringLiteral("文件"))),

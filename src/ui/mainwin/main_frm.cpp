@@ -1,13 +1,13 @@
 #include "main_frm.h"
 #include "ui_main_frm.h"
 
-#include "app/pub_frm.h"
-#include "assets/asset_list_filter.h"
-#include "assets/asset_set.h"
 #include "app/app_init.h"
 #include "app/globals.h"
-#include "data/database.h"
+#include "app/pub_frm.h"
 #include "asset_editor_frm.h"
+#include "assets/asset_list_filter.h"
+#include "assets/asset_set.h"
+#include "data/database.h"
 #include "finder_frm.h"
 #include "forms/popup_menu.h"
 #include "reports/rep_set.h"
@@ -64,12 +64,14 @@ TmainFrm::TmainFrm(TAssetManager &assets, QWidget *parent)
     ui->cmbAssetName1->setCurrentIndex(-1);
     ui->cmbAssetName1->setEditText(QString());
 
-    connect(ui->cmbState1, &QComboBox::currentIndexChanged, this, [this] { RunAction([this] { RefreshList(); }); });
+    connect(ui->cmbState1, &QComboBox::currentIndexChanged, this,
+            [this] { RunAction([this] { RefreshList(); }); });
     connect(ui->Button1, &QPushButton::clicked, this, [this] { RunAction([this] { RefreshList(); }); });
     connect(ui->TreeView1, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *node) { RunAction([this, node] { TreeView1Change(node); }); });
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [this] { RunAction([] { ShowHelpTopic(HelpTopicOf(QStringLiteral("mainFrm"))); }); });
+    connect(help, &QShortcut::activated, this,
+            [this] { RunAction([] { ShowHelpTopic(HelpTopicOf(QStringLiteral("mainFrm"))); }); });
     SetProgramCloser([this] { close(); });
     m_assets.SetEditorFactory([this] { return std::make_unique<TAssetEditorFrm>(this); });
     ui->Image1->installEventFilter(this);
@@ -118,7 +120,8 @@ void TmainFrm::BuildGrid()
     grid->SetFooterVisible(true);
     grid->SetSumFooter(QStringLiteral("OriginValue"));
     grid->SetSumFooter(QStringLiteral("EndValue"));
-    connect(grid, &QAbstractItemView::doubleClicked, this, [this] { Command(QStringLiteral("mnuAccessories"))->trigger(); });
+    connect(grid, &QAbstractItemView::doubleClicked, this,
+            [this] { Command(QStringLiteral("mnuAccessories"))->trigger(); });
 }
 
 void TmainFrm::BuildBrowseTree()
@@ -148,8 +151,8 @@ void TmainFrm::BuildBrowseTree()
     tree->expandItem(root);
 }
 
-QAction *TmainFrm::AddCommand(QMenu *menu, const char *name, const QString &caption, int right, THandler handler,
-                              const QKeySequence &shortcut)
+QAction *TmainFrm::AddCommand(QMenu *menu, const char *name, const QString &caption, int right,
+                              THandler handler, const QKeySequence &shortcut)
 {
     auto *action = new QAction(caption, this);
     action->setObjectName(QString::fromLatin1(name));
@@ -171,7 +174,8 @@ QAction *TmainFrm::AddPlaceholder(QMenu *menu, const char *name, const QString &
     // Windows that later versions bring: the entry is there and guarded, and says so when chosen.
     QString what = caption;
     what.remove(QStringLiteral("...")).remove(QStringLiteral("(&"));
-    return AddCommand(menu, name, caption, right, [what] { ShowInfo(QStringLiteral("“%1”功能尚未提供.").arg(what)); });
+    return AddCommand(menu, name, caption, right,
+                      [what] { ShowInfo(QStringLiteral("“%1”功能尚未提供.").arg(what)); });
 }
 
 void TmainFrm::BuildMenus()
@@ -184,10 +188,12 @@ void TmainFrm::BuildMenus()
     };
 
     m_fileMenu = addMenu("mnuFile", QStringLiteral("文件(&F)"));
-    AddCommand(m_fileMenu, "mnuCompanyInfo", QStringLiteral("公司信息"), Right::Company, [this] { CompanyInfoClick(); });
+    AddCommand(m_fileMenu, "mnuCompanyInfo", QStringLiteral("公司信息"), Right::Company,
+               [this] { CompanyInfoClick(); });
     AddPlaceholder(m_fileMenu, "mnuOperators", QStringLiteral("操作员及权限"), Right::Operators);
     m_fileMenu->addSeparator();
-    AddCommand(m_fileMenu, "mnuOptions", QStringLiteral("选项..."), NoRight, [this] { ShowOptionEditor(this); });
+    AddCommand(m_fileMenu, "mnuOptions", QStringLiteral("选项..."), NoRight,
+               [this] { ShowOptionEditor(this); });
     AddCommand(m_fileMenu, "mnuInitData", QStringLiteral("初始化数据..."), NoRight, [] {
         CurrentOperator().RequireSa();
         ShowInfo(QStringLiteral("“初始化数据”功能尚未提供."));
@@ -195,18 +201,22 @@ void TmainFrm::BuildMenus()
     AddPlaceholder(m_fileMenu, "mnuAutoBackup", QStringLiteral("自动备份与恢复"), Right::Backup);
     m_fileMenu->addSeparator();
     AddCommand(m_fileMenu, "mnuRelogin", QStringLiteral("重新登陆"), NoRight, [this] { Login(); });
-    AddCommand(m_fileMenu, "mnuChangePassword", QStringLiteral("更改我的密码"), NoRight, [this] { ChangePasswordClick(); });
+    AddCommand(m_fileMenu, "mnuChangePassword", QStringLiteral("更改我的密码"), NoRight,
+               [this] { ChangePasswordClick(); });
     m_fileMenu->addSeparator();
     AddCommand(m_fileMenu, "mnuExit", QStringLiteral("退出系统"), NoRight, [this] { close(); });
 
     m_assetMenu = addMenu("mnuAssets", QStringLiteral("资产(&M)"));
-    AddCommand(m_assetMenu, "mnuAdd", QStringLiteral("增加"), NoRight, [this] { m_assets.AddClick(); },
-               QKeySequence(Qt::Key_Insert));
-    AddCommand(m_assetMenu, "mnuCopyAdd", QStringLiteral("复制增加"), NoRight, [this] { m_assets.CopyAddClick(); });
+    AddCommand(
+        m_assetMenu, "mnuAdd", QStringLiteral("增加"), NoRight, [this] { m_assets.AddClick(); },
+        QKeySequence(Qt::Key_Insert));
+    AddCommand(m_assetMenu, "mnuCopyAdd", QStringLiteral("复制增加"), NoRight,
+               [this] { m_assets.CopyAddClick(); });
     AddPlaceholder(m_assetMenu, "mnuImportExcel", QStringLiteral("从 Excel 批量导入"), Right::AssetAdd);
     m_assetMenu->addSeparator();
-    AddCommand(m_assetMenu, "mnuModify", QStringLiteral("修改"), NoRight, [this] { m_assets.ModifyClick(); },
-               QKeySequence(Qt::CTRL | Qt::Key_E));
+    AddCommand(
+        m_assetMenu, "mnuModify", QStringLiteral("修改"), NoRight, [this] { m_assets.ModifyClick(); },
+        QKeySequence(Qt::CTRL | Qt::Key_E));
     AddCommand(m_assetMenu, "mnuDelete", QStringLiteral("删除"), NoRight, [this] { m_assets.DeleteClick(); });
     m_assetMenu->addSeparator();
     AddPlaceholder(m_assetMenu, "mnuAccessories", QStringLiteral("附属设备及图片"), Right::AccessoryView);
@@ -240,7 +250,8 @@ void TmainFrm::BuildMenus()
     AddCommand(m_viewMenu, "mnuSort", QStringLiteral("排序"), NoRight, [this] { ui->DBGrid1->SortClick(); });
     m_viewMenu->addSeparator();
     // The grid's own commands check their rights (10008; 3 then 10006).
-    AddCommand(m_viewMenu, "mnuPickColumns", QStringLiteral("栏目选择"), NoRight, [this] { ui->DBGrid1->PickColumnsClick(); });
+    AddCommand(m_viewMenu, "mnuPickColumns", QStringLiteral("栏目选择"), NoRight,
+               [this] { ui->DBGrid1->PickColumnsClick(); });
     AddCommand(m_viewMenu, "mnuSaveLayout", QStringLiteral("保存当前列表样式"), NoRight,
                [this] { ui->DBGrid1->SaveLayoutClick(); });
 
@@ -253,7 +264,8 @@ void TmainFrm::BuildMenus()
     AddPlaceholder(m_reportMenu, "mnuComposition", QStringLiteral("资产构成分析表"), Right::Composition);
     m_reportMenu->addSeparator();
     AddPlaceholder(m_reportMenu, "mnuRepairReport", QStringLiteral("资产维修报表"), Right::RepairReport);
-    AddPlaceholder(m_reportMenu, "mnuChangeReport", QStringLiteral("资产变更报表"), Right::ModificationReport);
+    AddPlaceholder(m_reportMenu, "mnuChangeReport", QStringLiteral("资产变更报表"),
+                   Right::ModificationReport);
 
     m_toolsMenu = addMenu("mnuTools", QStringLiteral("工具(&T)"));
     AddPlaceholder(m_toolsMenu, "mnuNotepad", QStringLiteral("记事本"));
@@ -263,10 +275,12 @@ void TmainFrm::BuildMenus()
     m_toolsMenu->addSeparator();
 
     m_helpMenu = addMenu("mnuHelp", QStringLiteral("帮助(&H)"));
-    AddCommand(m_helpMenu, "mnuHelpFile", QStringLiteral("帮助文件"), NoRight, [] { ShowHelpTopic(QStringLiteral("main")); },
-               QKeySequence(Qt::CTRL | Qt::Key_F1));
+    AddCommand(
+        m_helpMenu, "mnuHelpFile", QStringLiteral("帮助文件"), NoRight,
+        [] { ShowHelpTopic(QStringLiteral("main")); }, QKeySequence(Qt::CTRL | Qt::Key_F1));
     AddPlaceholder(m_helpMenu, "mnuDailyTip", QStringLiteral("每日一贴"));
-    AddCommand(m_helpMenu, "mnuFaq", QStringLiteral("常见问题"), NoRight, [] { ShowHelpTopic(QStringLiteral("faq")); });
+    AddCommand(m_helpMenu, "mnuFaq", QStringLiteral("常见问题"), NoRight,
+               [] { ShowHelpTopic(QStringLiteral("faq")); });
     m_helpMenu->addSeparator();
     AddPlaceholder(m_helpMenu, "mnuReadme", QStringLiteral("自述文件"));
     AddPlaceholder(m_helpMenu, "mnuWhatsNew", QStringLiteral("最新功能"));
@@ -292,7 +306,8 @@ void TmainFrm::BuildMenus()
 void TmainFrm::BuildToolBar()
 {
     QToolBar *bar = ui->ToolBar1;
-    auto addButton = [&](const char *name, const QString &caption, TPubFrm::TImage image, const char *command) {
+    auto addButton = [&](const char *name, const QString &caption, TPubFrm::TImage image,
+                         const char *command) {
         auto *button = new QAction(TPubFrm::Image(image), caption, this);
         button->setObjectName(QString::fromLatin1(name));
         if (command) {

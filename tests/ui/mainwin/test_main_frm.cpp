@@ -31,7 +31,8 @@ namespace {
 // Six assets: two of them reduced, a kind that begins with another kind, and places "仓库" and "仓库二".
 void InsertAssets(const TTestDatabase &db)
 {
-    db.Exec(u"insert into assets(Id,Code,Kind,Name,UseDept,LayPlace,OriginValue,EndValue,MethodId,Reduced) values "
+    db.Exec(u"insert into assets(Id,Code,Kind,Name,UseDept,LayPlace,OriginValue,EndValue,MethodId,Reduced) "
+            u"values "
             "(1,'A01','0301计算机设备','电脑','技术部','机房',6000,300,0,0),"
             "(2,'A02','0302办公设备','打印机','财务部','仓库',2000,100,0,0),"
             "(3,'A03','0301计算机设备-台式','复印机','财务部','仓库二',9000,450,0,0),"
@@ -158,8 +159,8 @@ void TestMainFrm::browseTree()
     QStringList categories;
     for (int i = 0; i < root->childCount(); ++i)
         categories << root->child(i)->text(0);
-    QCOMPARE(categories, (QStringList{u"资产分类"_s, u"增加方式"_s, u"使用部门"_s, u"使用情况"_s, u"存放地点"_s,
-                                      u"保管人员"_s}));
+    QCOMPARE(categories, (QStringList{u"资产分类"_s, u"增加方式"_s, u"使用部门"_s, u"使用情况"_s,
+                                      u"存放地点"_s, u"保管人员"_s}));
     // leaves follow their pick list, in its order
     QTreeWidgetItem *depts = Node(frm, u"使用部门"_s);
     QCOMPARE(depts->childCount(), 8);
@@ -185,12 +186,12 @@ void TestMainFrm::refreshList_data()
     // the list is ordered by Kind, Name, PartNo
     QTest::newRow("root") << u"现有资产"_s << QString() << QString()
                           << QStringList{u"A01"_s, u"A03"_s, u"A02"_s, u"A06"_s};
-    QTest::newRow("category sets nothing") << u"现有资产"_s << u"资产分类"_s << QString()
-                                           << QStringList{u"A01"_s, u"A03"_s, u"A02"_s, u"A06"_s};
+    QTest::newRow("category sets nothing")
+        << u"现有资产"_s << u"资产分类"_s << QString() << QStringList{u"A01"_s, u"A03"_s, u"A02"_s, u"A06"_s};
     QTest::newRow("kind begins with the leaf")
         << u"现有资产"_s << u"资产分类"_s << u"0301计算机设备"_s << QStringList{u"A01"_s, u"A03"_s};
-    QTest::newRow("kind leaf, every scope") << u"所有"_s << u"资产分类"_s << u"0301计算机设备"_s
-                                            << QStringList{u"A05"_s, u"A01"_s, u"A03"_s};
+    QTest::newRow("kind leaf, every scope")
+        << u"所有"_s << u"资产分类"_s << u"0301计算机设备"_s << QStringList{u"A05"_s, u"A01"_s, u"A03"_s};
     QTest::newRow("place equals the leaf")
         << u"现有资产"_s << u"存放地点"_s << u"仓库"_s << QStringList{u"A02"_s, u"A06"_s};
     QTest::newRow("reduced of a department")
@@ -363,14 +364,15 @@ void TestMainFrm::startSession_data()
     QTest::addColumn<QStringList>("dialogs");
 
     // sa holds every right
-    QTest::newRow("three characters, sa") << u"澜石公"_s << QString() << false
-                                          << QStringList{u"LoginFrm"_s, u"CompanyInfoFrm"_s};
+    QTest::newRow("three characters, sa")
+        << u"澜石公"_s << QString() << false << QStringList{u"LoginFrm"_s, u"CompanyInfoFrm"_s};
     QTest::newRow("four characters, sa") << u"澜石公司"_s << QString() << false << QStringList{u"LoginFrm"_s};
     QTest::newRow("no company row, right 10000")
         << QString() << u",10000,"_s << false << QStringList{u"LoginFrm"_s, u"CompanyInfoFrm"_s};
     QTest::newRow("three characters, no right 10000")
         << u"澜石公"_s << u",9,"_s << false << QStringList{u"LoginFrm"_s};
-    QTest::newRow("daily tip after login") << u"澜石公司"_s << QString() << true << QStringList{u"LoginFrm"_s};
+    QTest::newRow("daily tip after login")
+        << u"澜石公司"_s << QString() << true << QStringList{u"LoginFrm"_s};
 }
 
 void TestMainFrm::startSession()
@@ -388,7 +390,8 @@ void TestMainFrm::startSession()
         db.Exec(u"update keyvalue set [Value]=1 where KeyId=1"_s);
     const QString loginId = rights.isNull() ? u"sa"_s : u"clerk"_s;
     if (!rights.isNull())
-        db.Exec(u"insert into operator(LoginId,[Password],Rights) values ('clerk','',%1)"_s.arg(u"'"_s + rights + u"'"_s));
+        db.Exec(u"insert into operator(LoginId,[Password],Rights) values ('clerk','',%1)"_s.arg(
+            u"'"_s + rights + u"'"_s));
     CurrentOperator().Clear();
     GlobalCompany() = TCompany();
     InitApplication();
@@ -435,7 +438,8 @@ void TestMainFrm::menusFromTheDatabase()
     session.db.Exec(u"insert into link(GroupId,Title,lpFile,lpParameters,[Note]) values "
                     "(0,'单位网站','IEXPLORE.EXE','http://example.com','打开单位网站'),"
                     "(0,'资产制度','C:\\docs\\rules.doc','','')"_s);
-    session.db.Exec(u"insert into report(Id,GrpId,Title) values (1,1,'资产卡片'),(2,2,'月折旧表'),(3,1,'资产清单')"_s);
+    session.db.Exec(
+        u"insert into report(Id,GrpId,Title) values (1,1,'资产卡片'),(2,2,'月折旧表'),(3,1,'资产清单')"_s);
     TmainFrm frm(AssetManager());
     frm.LoadMenus();
     auto captions = [](QMenu *menu) {
