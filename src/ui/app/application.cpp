@@ -26,34 +26,42 @@ bool TApplication::notify(QObject *receiver, QEvent *event)
 
 bool StartSession(TmainFrm &mainFrm)
 {
-    if (!mainFrm.Login()) {
+    // Each step is a user action of its own: a failing one is reported and the session goes on.
+    bool loggedIn = false;
+    RunAction([&] { loggedIn = mainFrm.Login(); });
+    if (!loggedIn) {
         mainFrm.close();
         return false;
     }
-    mainFrm.LoadMenus();
+    RunAction([&] { mainFrm.LoadMenus(); });
     // The whole screen also where the window system does not maximise.
     if (const QScreen *screen = mainFrm.screen())
         mainFrm.setGeometry(screen->availableGeometry());
     mainFrm.showMaximized();
-    if (NeedsCompanyPrompt())
-        mainFrm.Command(QStringLiteral("mnuCompanyInfo"))->trigger();
-    if (DailyTipWanted())
-        mainFrm.Command(QStringLiteral("mnuDailyTip"))->trigger();
+    RunAction([&] {
+        if (NeedsCompanyPrompt())
+            mainFrm.Command(QStringLiteral("mnuCompanyInfo"))->trigger();
+    });
+    RunAction([&] {
+        if (DailyTipWanted())
+            mainFrm.Command(QStringLiteral("mnuDailyTip"))->trigger();
+    });
     return true;
 }
 
 int RunApplication(TStartup &startup)
 {
-    int result = 0;
-    const bool initialised = RunAction([] { InitApplication(); });
-    if (initialised) {
+    // An error before the event loop runs (the shared data or the main window cannot be built) is shown and
+    // ends the program.
+    int result = 1;
+    RunAction([&] {
+        InitApplication();
         TPubFrm pubFrm;
         TmainFrm mainFrm(AssetManager());
         startup.TakeSplash().reset();
-        if (StartSession(mainFrm))
-            result = QApplication::exec();
-    }
+        result = StartSession(mainFrm) ? QApplication::exec() : 0;
+    });
     FreeApplication();
     GlobalDatabase().SetConnected(false);
-    return initialised ? result : 1;
+    return result;
 }

@@ -3,6 +3,7 @@
 // its prompts, the menus built from the database, and the close path.
 #include "app/app_init.h"
 #include "app/application.h"
+#include "app/startup.h"
 #include "assets/asset_set.h"
 #include "data/database.h"
 #include "mainwin/main_frm.h"
@@ -132,6 +133,7 @@ private Q_SLOTS:
     void startSession_data();
     void startSession();
     void cancelledLoginClosesThroughTheClosePath();
+    void failuresAtStartAreReported();
     void menusFromTheDatabase();
     void statusPanelsKeepTheirWidths();
     void gridPopupMenuStartsTheAssetCommands();
@@ -430,6 +432,30 @@ void TestMainFrm::cancelledLoginClosesThroughTheClosePath()
         QVERIFY(CurrentOperator().IsEmpty());
     }
     FreeApplication();
+}
+
+void TestMainFrm::failuresAtStartAreReported()
+{
+    // tools menu cannot be read: reported, and the session still starts
+    {
+        TSession session;
+        session.db.Exec(u"drop table link"_s);
+        TmainFrm frm(AssetManager());
+        session.scripted->DialogScripts.enqueue(LoginScript(u"sa"_s, QString()));
+        QVERIFY(StartSession(frm));
+        QVERIFY(frm.isVisible());
+        QVERIFY(session.scripted->MessageTexts().join(QString()).contains(u"from link"_s));
+        frm.hide();
+    }
+    // the pick lists cannot be read: no main window, the error shown, the program ends with a failure
+    TTestDatabase db;
+    TScriptedScope scripted;
+    db.Exec(u"drop table options"_s);
+    TStartup startup;
+    QCOMPARE(RunApplication(startup), 1);
+    QVERIFY(scripted->MessageTexts().join(QString()).contains(u"from options"_s));
+    QVERIFY(!GlobalDatabase().Connected());
+    QVERIFY(!HasAssetManager());
 }
 
 void TestMainFrm::menusFromTheDatabase()
