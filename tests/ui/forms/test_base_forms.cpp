@@ -1,5 +1,6 @@
 // The base forms: the closing rules of the dialogs, the help key and its topic, the button rows, a form built
 // from a Designer file, and the non-modal window that frees itself.
+#include "form_driving.h"
 #include "forms/a_dlg_frm.h"
 #include "forms/a_info_dlg_frm.h"
 #include "forms/qz_combo_box.h"
@@ -64,14 +65,6 @@ template <typename T> T *Child(QWidget &form, const QString &name)
     return child;
 }
 
-// Shows the dialog as the program would (modal) without blocking the test, and waits until it has the
-// keyboard.
-bool ShowActive(QWidget &form)
-{
-    form.show();
-    return QTest::qWaitForWindowActive(&form);
-}
-
 } // namespace
 
 class TestBaseForms : public QObject
@@ -94,7 +87,7 @@ private Q_SLOTS:
         QCOMPARE(frm.ui.edtValue1->Alignment(), Qt::Alignment(Qt::AlignRight));
         QVERIFY(frm.ui.dtpDate1->ShowCheckbox());
 
-        QVERIFY(ShowActive(frm));
+        QVERIFY(ShowActive(&frm));
         // The dialog's own fields come first; the buttons follow the last one, right-aligned in that order.
         QCOMPARE(QApplication::focusWidget(), frm.ui.edtName1);
         frm.ui.dtpDate1->setFocus();
@@ -114,7 +107,7 @@ private Q_SLOTS:
     {
         TScriptedScope scripted;
         TTestEditorFrm frm;
-        QVERIFY(ShowActive(frm));
+        QVERIFY(ShowActive(&frm));
         QSignalSpy finished(&frm, &QDialog::finished);
         QTest::keyClicks(frm.ui.edtValue1, u"12.5"_s);
         frm.ui.cmbDept1->setCurrentText(u"财务部"_s);
@@ -139,7 +132,7 @@ private Q_SLOTS:
         // A number that does not convert is shown in the information box, and the dialog keeps the input.
         TScriptedScope scripted;
         TTestEditorFrm frm;
-        QVERIFY(ShowActive(frm));
+        QVERIFY(ShowActive(&frm));
         frm.ui.edtName1->setText(u"张三"_s);
         frm.ui.edtValue1->setText(u"abc"_s);
         Child<QPushButton>(frm, u"OkBtn1"_s)->click();
@@ -162,7 +155,7 @@ private Q_SLOTS:
         QFETCH(bool, byEsc);
         TScriptedScope scripted;
         TTestEditorFrm frm;
-        QVERIFY(ShowActive(frm));
+        QVERIFY(ShowActive(&frm));
         frm.ui.edtValue1->setText(u"abc"_s); // and no name: the input is wrong twice over
         if (byEsc)
             QTest::keyClick(frm.ui.edtValue1, Qt::Key_Escape);
@@ -178,7 +171,7 @@ private Q_SLOTS:
     {
         TScriptedScope scripted;
         TTestEditorFrm frm;
-        QVERIFY(ShowActive(frm));
+        QVERIFY(ShowActive(&frm));
         QTest::keyClick(frm.ui.edtName1, Qt::Key_Return, Qt::ControlModifier);
         QCOMPARE(frm.Checks, 1);
         QVERIFY(frm.isVisible());
@@ -202,7 +195,7 @@ private Q_SLOTS:
         QFETCH(QString, control);
         TScriptedScope scripted;
         TTestEditorFrm frm;
-        QVERIFY(ShowActive(frm));
+        QVERIFY(ShowActive(&frm));
         if (control.isEmpty())
             Child<QPushButton>(frm, u"HelpBtn1"_s)->click();
         else
@@ -218,7 +211,7 @@ private Q_SLOTS:
         TScriptedScope scripted;
         scripted->OpenDocumentResult = false;
         TTestEditorFrm frm;
-        QVERIFY(ShowActive(frm));
+        QVERIFY(ShowActive(&frm));
         QTest::keyClick(frm.ui.edtName1, Qt::Key_F1);
         QCOMPARE(scripted->OpenedDocuments.size(), 1);
         QVERIFY(scripted->Messages.isEmpty());
@@ -230,9 +223,9 @@ private Q_SLOTS:
         TScriptedScope scripted;
         TWinFrm owner;
         owner.setObjectName(u"DepreFrm"_s);
-        QVERIFY(ShowActive(owner));
+        QVERIFY(ShowActive(&owner));
         TTestInfoFrm info;
-        QVERIFY(ShowActive(info));
+        QVERIFY(ShowActive(&info));
         QTest::keyClick(Child<QWidget>(info, u"CloseBtn1"_s), Qt::Key_F1);
         QCOMPARE(scripted->OpenedDocuments, QStringList{HelpPage(u"About"_s)});
         QTest::keyClick(&owner, Qt::Key_F1);
@@ -253,7 +246,7 @@ private Q_SLOTS:
         TTestInfoFrm info;
         QCOMPARE(Child<QPushButton>(info, u"CloseBtn1"_s)->text(), u"关闭"_s);
         QCOMPARE(Child<QPushButton>(info, u"HelpBtn1"_s)->text(), u"帮助"_s);
-        QVERIFY(ShowActive(info));
+        QVERIFY(ShowActive(&info));
         if (byEsc)
             QTest::keyClick(&info, Qt::Key_Escape);
         else
@@ -266,14 +259,14 @@ private Q_SLOTS:
     {
         TScriptedScope scripted;
         QWidget main;
-        QVERIFY(ShowActive(main));
+        QVERIFY(ShowActive(&main));
         QPointer<TWinFrm> win = new TWinFrm(&main);
         QVERIFY(win->isWindow());
         QVERIFY(!win->isModal());
         QCOMPARE(win->parentWidget(), &main);
         auto *button = new QPushButton(u"功能 ▼"_s, win);
         QSignalSpy clicked(button, &QPushButton::clicked);
-        QVERIFY(ShowActive(*win));
+        QVERIFY(ShowActive(win));
         // Esc is no close key of a table window, and Enter passed on by a control presses no button.
         QTest::keyClick(win.data(), Qt::Key_Escape);
         QVERIFY(win->isVisible());

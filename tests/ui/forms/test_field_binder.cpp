@@ -3,6 +3,7 @@
 // controls follow the data set's row.
 #include "data/client_dataset.h"
 #include "data/field.h"
+#include "form_driving.h"
 #include "forms/field_binder.h"
 #include "forms/qz_combo_box.h"
 #include "forms/qz_date_time_picker.h"
@@ -88,14 +89,6 @@ QVariant Shown(QWidget *control)
     if (auto *combo = qobject_cast<QComboBox *>(control))
         return combo->currentText();
     return qobject_cast<QLineEdit *>(control)->text();
-}
-
-// Types text key by key; other characters than ASCII come as the key's text, as an input method delivers
-// them.
-void TypeText(QWidget *widget, const QString &text)
-{
-    for (const QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
 }
 
 // Enters a value the way a person does: replaces the text by typing, ticks with the space bar, picks a date.

@@ -2,6 +2,7 @@
 // amounts filled in on entering their boxes, OK refused with the exact messages, the values read and written
 // through its boxes, and adding an asset through the real dialog.
 #include "assets/asset_set.h"
+#include "form_driving.h"
 #include "forms/qz_combo_box.h"
 #include "forms/qz_edit.h"
 #include "mainwin/asset_editor_frm.h"
@@ -36,23 +37,9 @@ const QStringList TabOrder{
     u"edtFloat2"_s,    u"edtFloat3"_s,       u"edtDate1"_s,         u"edtDate2"_s,     u"edtDate3"_s,
     u"cmbAfterOk1"_s};
 
-template <class T> T *Child(QWidget *dialog, const QString &name)
-{
-    T *child = dialog->findChild<T *>(name);
-    if (!child)
-        qWarning("no child %s", qPrintable(name));
-    return child;
-}
-
 TqzEdit *Edit(QWidget *dialog, const QString &name)
 {
     return Child<TqzEdit>(dialog, name);
-}
-
-bool ShowActive(QWidget *dialog)
-{
-    dialog->show();
-    return QTest::qWaitForWindowActive(dialog);
 }
 
 // The control the focus is in: the drop-down, not its text field.

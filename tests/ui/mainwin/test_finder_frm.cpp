@@ -2,6 +2,7 @@
 // already in force, the reset, ranges with one bound, the end of depreciation, repaired assets, wrong
 // numbers, a failing pick-list query, and the layout.
 #include "assets/asset_set.h"
+#include "form_driving.h"
 #include "forms/qz_date_time_picker.h"
 #include "mainwin/finder_frm.h"
 #include "scripted_interaction.h"
@@ -63,14 +64,6 @@ QString Ids(TAssetManager &manager)
     return manager.JoinValues(manager.IdFld(), u","_s);
 }
 
-template <class T = QWidget> T *Child(QWidget &form, const QString &name)
-{
-    T *child = form.findChild<T *>(name);
-    if (!child)
-        qFatal("no control %s", qUtf8Printable(name));
-    return child;
-}
-
 // Opens the finder on the manager's conditions as the main window does, with script acting in it; the
 // dialog's result, -1 when the script left it open.
 int RunFinder(TScriptedInteraction &scripted, TAssetManager &manager,
@@ -86,14 +79,6 @@ int RunFinder(TScriptedInteraction &scripted, TAssetManager &manager,
         return dialog->isVisible() ? -1 : frm.result();
     });
     return Interaction().ExecDialog(&frm);
-}
-
-// Types text key by key; other characters than ASCII come as the key's text, as an input method delivers
-// them.
-void TypeText(QWidget *widget, const QString &text)
-{
-    for (const QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
 }
 
 // Enters one step "box=value": text typed into a box, a date picked, a tick set; then Tab leaves the box.

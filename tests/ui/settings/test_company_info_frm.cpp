@@ -1,6 +1,7 @@
 // The company dialog driven as a person would, through the company's edit: the fields shown from the
 // record, their order, what OK stores, the read-only view that cannot store, and a refused statement that
 // brings the dialog back with what was typed.
+#include "form_driving.h"
 #include "forms/qz_edit.h"
 #include "scripted_interaction.h"
 #include "settings/company.h"
@@ -15,33 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-template <class T> T *Child(QWidget *form, const char *name)
-{
-    T *child = form->findChild<T *>(QString::fromLatin1(name));
-    if (!child)
-        qWarning("no child %s", name);
-    return child;
-}
-
-// Shows the dialog as a modal run would and waits until it has the focus.
-bool ShowActive(QDialog *dialog)
-{
-    dialog->setResult(0);
-    dialog->show();
-    return QTest::qWaitForWindowActive(dialog);
-}
-
-// Types text key by key; the keys carry Chinese characters as their text, as an input method delivers them.
-void TypeText(QWidget *widget, const QString &text)
-{
-    for (const QChar ch : text) {
-        if (ch == u'\n')
-            QTest::keyClick(widget, Qt::Key_Return);
-        else
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-    }
-}
 
 void Retype(QWidget *form, const char *field, const QString &text)
 {

@@ -2,6 +2,7 @@
 // OK storing everything and restarting, Cancel storing nothing, a refused statement keeping the dialog open
 // with the input, and the right that guards the command.
 #include "data/record_set.h"
+#include "form_driving.h"
 #include "forms/qz_edit.h"
 #include "scripted_interaction.h"
 #include "settings/custom_labels.h"
@@ -29,14 +30,6 @@ namespace {
 const char *const LabelEdits[] = {"edtStr1",   "edtStr2",   "edtStr3",   "edtStr4",  "edtStr5",  "edtStr6",
                                   "edtFloat1", "edtFloat2", "edtFloat3", "edtDate1", "edtDate2", "edtDate3"};
 
-template <class T> T *Child(QWidget *dialog, const char *name)
-{
-    T *child = dialog->findChild<T *>(QString::fromLatin1(name));
-    if (!child)
-        qWarning("no child %s", name);
-    return child;
-}
-
 // Every row of keyvalue and options as "table key value".
 QStringList SettingsRows()
 {
@@ -52,20 +45,6 @@ QString StoredList(int key)
                  {DBParam(QStringLiteral("Key"), key)}) == 0)
         return QStringLiteral("<no row>");
     return rs.DataSet()->Field(0)->AsString();
-}
-
-// Types text key by key; the keys carry Chinese characters as their text, as an input method delivers them.
-void TypeText(QWidget *widget, const QString &text)
-{
-    for (const QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-}
-
-// Shows the dialog and waits until it has the focus, as a person sees it.
-bool ShowActive(QWidget *dialog)
-{
-    dialog->show();
-    return QTest::qWaitForWindowActive(dialog);
 }
 
 // Types a new last line into the list box, the way a person adds an entry.

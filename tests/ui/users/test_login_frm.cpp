@@ -2,6 +2,7 @@
 // the password selected and nothing said, Enter in the password logging in, Enter in the login id moving
 // on, and Cancel leaving the operator who was logged in.
 #include "app/globals.h"
+#include "form_driving.h"
 #include "forms/qz_combo_box.h"
 #include "forms/qz_edit.h"
 #include "scripted_interaction.h"
@@ -20,29 +21,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-template <class T> T *Child(QWidget *form, const char *name)
-{
-    T *child = form->findChild<T *>(QString::fromLatin1(name));
-    if (!child)
-        qWarning("no child %s", name);
-    return child;
-}
-
-// Shows the dialog as a modal run would and waits until it has the focus.
-bool ShowActive(QDialog *dialog)
-{
-    dialog->setResult(0);
-    dialog->show();
-    return QTest::qWaitForWindowActive(dialog);
-}
-
-// Types text key by key; the keys carry Chinese characters as their text, as an input method delivers them.
-void TypeText(QWidget *widget, const QString &text)
-{
-    for (const QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-}
 
 // Replaces the login id box's text the way a person types it.
 void TypeLoginId(QWidget *form, const QString &loginId)

@@ -1,6 +1,7 @@
 // The password dialog driven as a person would, through the operator's password change: new passwords
 // that differ keep the dialog open with both emptied, a wrong current password brings the dialog back with
 // the fields as they were, and a change saves.
+#include "form_driving.h"
 #include "forms/qz_edit.h"
 #include "scripted_interaction.h"
 #include "test_database.h"
@@ -15,22 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-template <class T> T *Child(QWidget *form, const char *name)
-{
-    T *child = form->findChild<T *>(QString::fromLatin1(name));
-    if (!child)
-        qWarning("no child %s", name);
-    return child;
-}
-
-// Shows the dialog as a modal run would and waits until it has the focus.
-bool ShowActive(QDialog *dialog)
-{
-    dialog->setResult(0);
-    dialog->show();
-    return QTest::qWaitForWindowActive(dialog);
-}
 
 void Type(QWidget *form, const char *field, const QString &text)
 {
