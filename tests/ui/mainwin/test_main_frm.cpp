@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "assets/asset_set.h"
 #include "data/database.h"
+#include "grid/qz_db_grid.h"
 #include "mainwin/main_frm.h"
 #include "scripted_interaction.h"
 #include "settings/company.h"
@@ -137,6 +138,7 @@ private Q_SLOTS:
     void menusFromTheDatabase();
     void statusPanelsKeepTheirWidths();
     void gridPopupMenuStartsTheAssetCommands();
+    void listLayoutIsSavedAndComesBack();
 };
 
 void TestMainFrm::firstListShowsAssetsInService()
@@ -528,6 +530,24 @@ void TestMainFrm::gridPopupMenuStartsTheAssetCommands()
     popup->actions().at(3)->trigger();
     QCOMPARE(session.scripted->Messages.size(), 1);
     QCOMPARE(TTestDatabase::Rows(u"select count(*) from assets"_s), QStringList{u"6"_s});
+}
+
+void TestMainFrm::listLayoutIsSavedAndComesBack()
+{
+    TSession session;
+    {
+        TmainFrm frm(AssetManager());
+        auto *grid = frm.findChild<TqzDBGrid *>(u"DBGrid1"_s);
+        const int name = grid->FindColumn(u"Name"_s);
+        grid->SetColumnWidth(name, 77);
+        grid->SetColumnVisible(grid->FindColumn(u"GBCode"_s), false);
+        frm.Command(u"mnuSaveLayout"_s)->trigger();
+        QCOMPARE(session.scripted->MessageTexts(), QStringList{u"\r\n列样式保存成功.\t"_s});
+    }
+    TmainFrm again(AssetManager());
+    auto *grid = again.findChild<TqzDBGrid *>(u"DBGrid1"_s);
+    QCOMPARE(grid->Column(grid->FindColumn(u"Name"_s)).Width, 77);
+    QVERIFY(!grid->Column(grid->FindColumn(u"GBCode"_s)).Visible);
 }
 
 QTEST_MAIN(TestMainFrm)
