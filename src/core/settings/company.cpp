@@ -11,12 +11,6 @@ namespace {
 // The only row the program uses.
 constexpr int CompanyRowId = 0;
 
-// Texts are written as texts: a null QString would reach the table as null.
-QString Text(const QString &text)
-{
-    return text.isNull() ? QStringLiteral("") : text;
-}
-
 } // namespace
 
 void TCompany::LoadCompany()
@@ -47,13 +41,13 @@ bool TCompany::CompanyExists() const
 void TCompany::SaveCompany() const
 {
     const TDBParameters params{DBParam(QStringLiteral("Id"), Id),
-                               DBParam(QStringLiteral("CompanyName"), Text(CompanyName)),
-                               DBParam(QStringLiteral("Manager"), Text(Manager)),
-                               DBParam(QStringLiteral("Tel"), Text(Tel)),
-                               DBParam(QStringLiteral("Fax"), Text(Fax)),
-                               DBParam(QStringLiteral("Address"), Text(Address)),
-                               DBParam(QStringLiteral("Zip"), Text(Zip)),
-                               DBParam(QStringLiteral("Profile"), Text(Profile)),
+                               TextParam(QStringLiteral("CompanyName"), CompanyName),
+                               TextParam(QStringLiteral("Manager"), Manager),
+                               TextParam(QStringLiteral("Tel"), Tel),
+                               TextParam(QStringLiteral("Fax"), Fax),
+                               TextParam(QStringLiteral("Address"), Address),
+                               TextParam(QStringLiteral("Zip"), Zip),
+                               TextParam(QStringLiteral("Profile"), Profile),
                                DBParam(QStringLiteral("Updated"), Updated)};
     if (CompanyExists())
         GlobalDatabase().Execute(

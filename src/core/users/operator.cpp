@@ -66,9 +66,8 @@ void TOperator::SavePassword(const QString &newPassword) const
 {
     const QString sql = QStringLiteral("update operator set [Password]=:Password where LoginId=:LoginId");
     // A text, never null: an empty password is stored as an empty text, as the login compares it.
-    const int rows = GlobalDatabase().ExecSQL(
-        sql, {DBParam(QStringLiteral("Password"), newPassword.isNull() ? QStringLiteral("") : newPassword),
-              DBParam(QStringLiteral("LoginId"), LoginId)});
+    const int rows = GlobalDatabase().ExecSQL(sql, {TextParam(QStringLiteral("Password"), newPassword),
+                                                    DBParam(QStringLiteral("LoginId"), LoginId)});
     if (rows == 0)
         throw EDatabaseError(QStringLiteral("找不到登陆名为 %1 的操作员, 密码没有更改.").arg(LoginId));
 }

@@ -2,21 +2,12 @@
 
 namespace {
 
-// Texts are written as texts: a null QString would reach the table as null.
-QString Text(const QString &text)
-{
-    return text.isNull() ? QStringLiteral("") : text;
-}
-
 TDBParameters OperatorParams(const QString &loginId, const QString &password, const QString &rights,
                              const QString &note, const QString &contact, const QString &name)
 {
-    return {DBParam(QStringLiteral("LoginId"), Text(loginId)),
-            DBParam(QStringLiteral("Password"), Text(password)),
-            DBParam(QStringLiteral("Name"), Text(name)),
-            DBParam(QStringLiteral("Contact"), Text(contact)),
-            DBParam(QStringLiteral("Note"), Text(note)),
-            DBParam(QStringLiteral("Rights"), Text(rights))};
+    return {TextParam(QStringLiteral("LoginId"), loginId), TextParam(QStringLiteral("Password"), password),
+            TextParam(QStringLiteral("Name"), name),       TextParam(QStringLiteral("Contact"), contact),
+            TextParam(QStringLiteral("Note"), note),       TextParam(QStringLiteral("Rights"), rights)};
 }
 
 } // namespace
