@@ -21,9 +21,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolBar>
 #include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
@@ -123,6 +125,7 @@ class TestMainFrm : public QObject
 private Q_SLOTS:
     void firstListShowsAssetsInService();
     void browseTree();
+    void menusInTheirOrder();
     void refreshList_data();
     void refreshList();
     void quickFilters();
@@ -178,6 +181,39 @@ void TestMainFrm::browseTree()
     tree->expandItem(depts);
     tree->collapseItem(depts);
     QVERIFY(!depts->isExpanded());
+}
+
+void TestMainFrm::menusInTheirOrder()
+{
+    TSession session;
+    TmainFrm frm(AssetManager());
+    QStringList menus;
+    for (QAction *menu : frm.menuBar()->actions()) {
+        QStringList entries{menu->text()};
+        for (QAction *entry : menu->menu()->actions())
+            entries << (entry->isSeparator() ? u"-"_s : entry->text());
+        menus << entries.join(u'|');
+    }
+    QCOMPARE(
+        menus,
+        (QStringList{
+            u"文件(&F)|公司信息|操作员及权限|-|选项...|初始化数据...|自动备份与恢复|-|重新登陆|更改我的密码|-|退出系统"_s,
+            u"资产(&M)|增加|复制增加|从 Excel "
+            u"批量导入|-|修改|删除|-|附属设备及图片|-|变更|维修|减少|盘点|-|折旧表|-|"
+            "查找..."_s,
+            u"视图(&V)|分类列表|状态栏|-|排序|-|栏目选择|保存当前列表样式"_s,
+            u"输出(&O)|导出|报表设计...|-"_s, u"报表(&J)|资产构成分析表|-|资产维修报表|资产变更报表"_s,
+            u"工具(&T)|记事本|计算器|-|配置工具...|-"_s,
+            u"帮助(&H)|帮助文件|每日一贴|常见问题|-|自述文件|最新功能|-|浏览作者的网站|给作者发电子邮件|在线反馈...|-|关于..."_s}));
+    QCOMPARE(frm.Command(u"mnuAdd"_s)->shortcut(), QKeySequence(Qt::Key_Insert));
+    QCOMPARE(frm.Command(u"mnuModify"_s)->shortcut(), QKeySequence(u"Ctrl+E"_s));
+    QCOMPARE(frm.Command(u"mnuHelpFile"_s)->shortcut(), QKeySequence(u"Ctrl+F1"_s));
+    QCOMPARE(frm.Command(u"mnuStocktakeCollector"_s)->text(), u"通过数据采集器盘点..."_s);
+
+    QStringList buttons;
+    for (QAction *button : frm.findChild<QToolBar *>(u"ToolBar1"_s)->actions())
+        buttons << (button->isSeparator() ? u"-"_s : button->text());
+    QCOMPARE(buttons.join(u'|'), u"帮助|-|增加|减少|变更|维修|折旧|-|查找|-|打印|导出|-|退出系统"_s);
 }
 
 void TestMainFrm::refreshList_data()
