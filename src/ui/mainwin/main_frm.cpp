@@ -71,7 +71,7 @@ TmainFrm::TmainFrm(TAssetManager &assets, QWidget *parent)
             [this](QTreeWidgetItem *node) { RunAction([this, node] { TreeView1Change(node); }); });
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this,
-            [this] { RunAction([] { ShowHelpTopic(HelpTopicOf(QStringLiteral("mainFrm"))); }); });
+            [this] { RunAction([this] { ShowHelpTopic(HelpTopicOf(objectName())); }); });
     SetProgramCloser([this] { close(); });
     m_assets.SetEditorFactory([this] { return std::make_unique<TAssetEditorFrm>(this); });
     ui->Image1->installEventFilter(this);
