@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "assets/asset_set.h"
 #include "data/database.h"
+#include "form_driving.h"
 #include "grid/qz_db_grid.h"
 #include "mainwin/main_frm.h"
 #include "scripted_interaction.h"
@@ -126,6 +127,7 @@ private Q_SLOTS:
     void firstListShowsAssetsInService();
     void browseTree();
     void menusInTheirOrder();
+    void helpOpensTheMainTopic();
     void refreshList_data();
     void refreshList();
     void quickFilters();
@@ -214,6 +216,19 @@ void TestMainFrm::menusInTheirOrder()
     for (QAction *button : frm.findChild<QToolBar *>(u"ToolBar1"_s)->actions())
         buttons << (button->isSeparator() ? u"-"_s : button->text());
     QCOMPARE(buttons.join(u'|'), u"帮助|-|增加|减少|变更|维修|折旧|-|查找|-|打印|导出|-|退出系统"_s);
+}
+
+void TestMainFrm::helpOpensTheMainTopic()
+{
+    TSession session;
+    TmainFrm frm(AssetManager());
+    QVERIFY(ShowActive(&frm));
+    QTest::keyClick(&frm, Qt::Key_F1);
+    frm.Command(u"mnuFaq"_s)->trigger();
+    QCOMPARE(session.scripted->OpenedDocuments.size(), 2);
+    QVERIFY(session.scripted->OpenedDocuments.at(0).endsWith(u"/help/main.htm"_s));
+    QVERIFY(session.scripted->OpenedDocuments.at(1).endsWith(u"/help/faq.htm"_s));
+    frm.hide();
 }
 
 void TestMainFrm::refreshList_data()
