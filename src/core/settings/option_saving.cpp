@@ -3,6 +3,7 @@
 #include "custom_labels.h"
 #include "data/database.h"
 #include "options.h"
+#include "support/edit_rules.h"
 #include "support/interaction.h"
 #include "support/messages.h"
 
@@ -20,11 +21,7 @@ std::function<void()> &ProgramCloser()
 
 QString PickListText(const QString &editorText)
 {
-    QString text = editorText;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return text;
+    return MemoText(editorText);
 }
 
 void SaveOptionEdits(const QStringList &labels, TOptions &lists)

@@ -153,3 +153,12 @@ QString VariantToEditText(const QVariant &value)
         return FormatNumber(value.toDouble(), QString());
     return value.toString();
 }
+
+QString MemoText(const QString &editorText)
+{
+    QString text = editorText;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
+}

@@ -49,3 +49,6 @@ QDateTime VariantToCalendarDateTime(const QVariant &value);
 QVariant EditTextToVariant(const QString &text);
 // Null gives an empty text, a floating-point number its general format, anything else its text.
 QString VariantToEditText(const QVariant &value);
+// The text of a multi-line box in its stored form: lines separated by CR LF, whatever the box used. Lines
+// stay as typed (empty lines too).
+QString MemoText(const QString &editorText);

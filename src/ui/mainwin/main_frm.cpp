@@ -43,6 +43,12 @@ constexpr int StatusPanelWidths[] = {50, 80, 200};
 constexpr const char *GridCommands[] = {"mnuAdd",    "mnuCopyAdd", "mnuModify",      "mnuDelete", nullptr,
                                         "mnuChange", "mnuRepair",  "mnuAccessories", "mnuReduce", nullptr};
 
+// Windows that later versions bring: their entries are there and guarded, and say so when chosen.
+void ShowNotProvided(const QString &what)
+{
+    ShowInfo(QStringLiteral("“%1”功能尚未提供.").arg(what));
+}
+
 } // namespace
 
 TmainFrm::TmainFrm(TAssetManager &assets, QWidget *parent)
@@ -171,11 +177,8 @@ QAction *TmainFrm::AddCommand(QMenu *menu, const char *name, const QString &capt
 
 QAction *TmainFrm::AddPlaceholder(QMenu *menu, const char *name, const QString &caption, int right)
 {
-    // Windows that later versions bring: the entry is there and guarded, and says so when chosen.
-    QString what = caption;
-    what.remove(QStringLiteral("...")).remove(QStringLiteral("(&"));
     return AddCommand(menu, name, caption, right,
-                      [what] { ShowInfo(QStringLiteral("“%1”功能尚未提供.").arg(what)); });
+                      [what = QString(caption).remove(QStringLiteral("..."))] { ShowNotProvided(what); });
 }
 
 void TmainFrm::BuildMenus()
@@ -196,7 +199,7 @@ void TmainFrm::BuildMenus()
                [this] { ShowOptionEditor(this); });
     AddCommand(m_fileMenu, "mnuInitData", QStringLiteral("初始化数据..."), NoRight, [] {
         CurrentOperator().RequireSa();
-        ShowInfo(QStringLiteral("“初始化数据”功能尚未提供."));
+        ShowNotProvided(QStringLiteral("初始化数据"));
     });
     AddPlaceholder(m_fileMenu, "mnuAutoBackup", QStringLiteral("自动备份与恢复"), Right::Backup);
     m_fileMenu->addSeparator();
@@ -369,7 +372,7 @@ void TmainFrm::RemoveEntriesAfter(QMenu *menu, int keep)
     const QList<QAction *> entries = menu->actions();
     for (int i = keep; i < entries.size(); ++i) {
         menu->removeAction(entries[i]);
-        if (entries[i]->parent() == this || entries[i]->parent() == menu)
+        if (entries[i]->parent() == menu)
             entries[i]->deleteLater();
     }
 }
@@ -386,7 +389,7 @@ void TmainFrm::LoadToolsMenu()
         entry->setToolTip(links.NoteFld()->AsString());
         entry->setData(links.IdFld()->AsInteger());
         connect(entry, &QAction::triggered, this,
-                [] { RunAction([] { ShowInfo(QStringLiteral("“运行链接”功能尚未提供.")); }); });
+                [] { RunAction([] { ShowNotProvided(QStringLiteral("运行链接")); }); });
         m_toolsMenu->addAction(entry);
     }
 }
@@ -408,7 +411,7 @@ void TmainFrm::LoadReportMenu()
             connect(entry, &QAction::triggered, this, [] {
                 RunAction([] {
                     if (CurrentOperator().CheckRight(Right::Print, false))
-                        ShowInfo(QStringLiteral("“报表预览”功能尚未提供."));
+                        ShowNotProvided(QStringLiteral("报表预览"));
                 });
             });
             menu->addAction(entry);

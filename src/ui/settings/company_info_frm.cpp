@@ -2,7 +2,7 @@
 
 #include "ui_company_info_frm.h"
 
-#include "settings/option_saving.h"
+#include "support/edit_rules.h"
 #include "support/interaction.h"
 
 #include <QPushButton>
@@ -78,7 +78,7 @@ void TCompanyInfoFrm::SetZip(const QString &value)
 QString TCompanyInfoFrm::Profile() const
 {
     // The box separates lines by LF; the profile keeps the CR LF of the stored text, like every memo.
-    return PickListText(ui->memProfile1->toPlainText());
+    return MemoText(ui->memProfile1->toPlainText());
 }
 
 void TCompanyInfoFrm::SetProfile(const QString &value)
