@@ -190,72 +190,72 @@ void TmainFrm::BuildMenus()
         return menu;
     };
 
-    m_fileMenu = addMenu("mnuFile", QStringLiteral("文件(&F)"));
-    AddCommand(m_fileMenu, "mnuCompanyInfo", QStringLiteral("公司信息"), Right::Company,
+    QMenu *fileMenu = addMenu("mnuFile", QStringLiteral("文件(&F)"));
+    AddCommand(fileMenu, "mnuCompanyInfo", QStringLiteral("公司信息"), Right::Company,
                [this] { CompanyInfoClick(); });
-    AddPlaceholder(m_fileMenu, "mnuOperators", QStringLiteral("操作员及权限"), Right::Operators);
-    m_fileMenu->addSeparator();
-    AddCommand(m_fileMenu, "mnuOptions", QStringLiteral("选项..."), NoRight,
+    AddPlaceholder(fileMenu, "mnuOperators", QStringLiteral("操作员及权限"), Right::Operators);
+    fileMenu->addSeparator();
+    AddCommand(fileMenu, "mnuOptions", QStringLiteral("选项..."), NoRight,
                [this] { ShowOptionEditor(this); });
-    AddCommand(m_fileMenu, "mnuInitData", QStringLiteral("初始化数据..."), NoRight, [] {
+    AddCommand(fileMenu, "mnuInitData", QStringLiteral("初始化数据..."), NoRight, [] {
         CurrentOperator().RequireSa();
         ShowNotProvided(QStringLiteral("初始化数据"));
     });
-    AddPlaceholder(m_fileMenu, "mnuAutoBackup", QStringLiteral("自动备份与恢复"), Right::Backup);
-    m_fileMenu->addSeparator();
-    AddCommand(m_fileMenu, "mnuRelogin", QStringLiteral("重新登陆"), NoRight, [this] { Login(); });
-    AddCommand(m_fileMenu, "mnuChangePassword", QStringLiteral("更改我的密码"), NoRight,
+    AddPlaceholder(fileMenu, "mnuAutoBackup", QStringLiteral("自动备份与恢复"), Right::Backup);
+    fileMenu->addSeparator();
+    AddCommand(fileMenu, "mnuRelogin", QStringLiteral("重新登陆"), NoRight, [this] { Login(); });
+    AddCommand(fileMenu, "mnuChangePassword", QStringLiteral("更改我的密码"), NoRight,
                [this] { ChangePasswordClick(); });
-    m_fileMenu->addSeparator();
-    AddCommand(m_fileMenu, "mnuExit", QStringLiteral("退出系统"), NoRight, [this] { close(); });
+    fileMenu->addSeparator();
+    AddCommand(fileMenu, "mnuExit", QStringLiteral("退出系统"), NoRight, [this] { close(); });
 
-    m_assetMenu = addMenu("mnuAssets", QStringLiteral("资产(&M)"));
+    QMenu *assetMenu = addMenu("mnuAssets", QStringLiteral("资产(&M)"));
     AddCommand(
-        m_assetMenu, "mnuAdd", QStringLiteral("增加"), NoRight, [this] { m_assets.AddClick(); },
+        assetMenu, "mnuAdd", QStringLiteral("增加"), NoRight, [this] { m_assets.AddClick(); },
         QKeySequence(Qt::Key_Insert));
-    AddCommand(m_assetMenu, "mnuCopyAdd", QStringLiteral("复制增加"), NoRight,
+    AddCommand(assetMenu, "mnuCopyAdd", QStringLiteral("复制增加"), NoRight,
                [this] { m_assets.CopyAddClick(); });
-    AddPlaceholder(m_assetMenu, "mnuImportExcel", QStringLiteral("从 Excel 批量导入"), Right::AssetAdd);
-    m_assetMenu->addSeparator();
+    AddPlaceholder(assetMenu, "mnuImportExcel", QStringLiteral("从 Excel 批量导入"), Right::AssetAdd);
+    assetMenu->addSeparator();
     AddCommand(
-        m_assetMenu, "mnuModify", QStringLiteral("修改"), NoRight, [this] { m_assets.ModifyClick(); },
+        assetMenu, "mnuModify", QStringLiteral("修改"), NoRight, [this] { m_assets.ModifyClick(); },
         QKeySequence(Qt::CTRL | Qt::Key_E));
-    AddCommand(m_assetMenu, "mnuDelete", QStringLiteral("删除"), NoRight, [this] { m_assets.DeleteClick(); });
-    m_assetMenu->addSeparator();
-    AddPlaceholder(m_assetMenu, "mnuAccessories", QStringLiteral("附属设备及图片"), Right::AccessoryView);
-    m_assetMenu->addSeparator();
-    AddPlaceholder(m_assetMenu, "mnuChange", QStringLiteral("变更"));
-    AddPlaceholder(m_assetMenu, "mnuRepair", QStringLiteral("维修"), Right::Repair);
-    AddPlaceholder(m_assetMenu, "mnuReduce", QStringLiteral("减少"), Right::AssetReduce);
-    QMenu *stocktake = m_assetMenu->addMenu(QStringLiteral("盘点"));
+    AddCommand(assetMenu, "mnuDelete", QStringLiteral("删除"), NoRight, [this] { m_assets.DeleteClick(); });
+    assetMenu->addSeparator();
+    AddPlaceholder(assetMenu, "mnuAccessories", QStringLiteral("附属设备及图片"), Right::AccessoryView);
+    assetMenu->addSeparator();
+    AddPlaceholder(assetMenu, "mnuChange", QStringLiteral("变更"));
+    AddPlaceholder(assetMenu, "mnuRepair", QStringLiteral("维修"), Right::Repair);
+    AddPlaceholder(assetMenu, "mnuReduce", QStringLiteral("减少"), Right::AssetReduce);
+    QMenu *stocktake = assetMenu->addMenu(QStringLiteral("盘点"));
     stocktake->setObjectName(QStringLiteral("mnuStocktake"));
     AddPlaceholder(stocktake, "mnuStocktakeCollector", QStringLiteral("通过数据采集器盘点..."));
-    m_assetMenu->addSeparator();
-    AddPlaceholder(m_assetMenu, "mnuDepreciation", QStringLiteral("折旧表"), Right::Depreciation);
-    m_assetMenu->addSeparator();
-    AddCommand(m_assetMenu, "mnuFind", QStringLiteral("查找..."), NoRight, [this] { FinderClick(); });
+    assetMenu->addSeparator();
+    AddPlaceholder(assetMenu, "mnuDepreciation", QStringLiteral("折旧表"), Right::Depreciation);
+    assetMenu->addSeparator();
+    AddCommand(assetMenu, "mnuFind", QStringLiteral("查找..."), NoRight, [this] { FinderClick(); });
 
-    m_viewMenu = addMenu("mnuView", QStringLiteral("视图(&V)"));
-    QAction *showTree = AddCommand(m_viewMenu, "mnuShowTree", QStringLiteral("分类列表"), NoRight,
+    QMenu *viewMenu = addMenu("mnuView", QStringLiteral("视图(&V)"));
+    QAction *showTree = AddCommand(viewMenu, "mnuShowTree", QStringLiteral("分类列表"), NoRight,
                                    [this] { ui->TreeView1->setVisible(!ui->TreeView1->isVisible()); });
     showTree->setCheckable(true);
     showTree->setChecked(true);
-    QAction *showStatus = AddCommand(m_viewMenu, "mnuShowStatusBar", QStringLiteral("状态栏"), NoRight,
+    QAction *showStatus = AddCommand(viewMenu, "mnuShowStatusBar", QStringLiteral("状态栏"), NoRight,
                                      [this] { ui->StatusBar1->setVisible(!ui->StatusBar1->isVisible()); });
     showStatus->setCheckable(true);
     showStatus->setChecked(true);
     // The check marks follow what is shown, whoever changed it.
-    connect(m_viewMenu, &QMenu::aboutToShow, this, [this, showTree, showStatus] {
+    connect(viewMenu, &QMenu::aboutToShow, this, [this, showTree, showStatus] {
         showTree->setChecked(!ui->TreeView1->isHidden());
         showStatus->setChecked(!ui->StatusBar1->isHidden());
     });
-    m_viewMenu->addSeparator();
-    AddCommand(m_viewMenu, "mnuSort", QStringLiteral("排序"), NoRight, [this] { ui->DBGrid1->SortClick(); });
-    m_viewMenu->addSeparator();
+    viewMenu->addSeparator();
+    AddCommand(viewMenu, "mnuSort", QStringLiteral("排序"), NoRight, [this] { ui->DBGrid1->SortClick(); });
+    viewMenu->addSeparator();
     // The grid's own commands check their rights (10008; 3 then 10006).
-    AddCommand(m_viewMenu, "mnuPickColumns", QStringLiteral("栏目选择"), NoRight,
+    AddCommand(viewMenu, "mnuPickColumns", QStringLiteral("栏目选择"), NoRight,
                [this] { ui->DBGrid1->PickColumnsClick(); });
-    AddCommand(m_viewMenu, "mnuSaveLayout", QStringLiteral("保存当前列表样式"), NoRight,
+    AddCommand(viewMenu, "mnuSaveLayout", QStringLiteral("保存当前列表样式"), NoRight,
                [this] { ui->DBGrid1->SaveLayoutClick(); });
 
     m_outputMenu = addMenu("mnuOutput", QStringLiteral("输出(&O)"));
@@ -263,12 +263,11 @@ void TmainFrm::BuildMenus()
     AddPlaceholder(m_outputMenu, "mnuReportDesign", QStringLiteral("报表设计..."), Right::PrintDesign);
     m_outputMenu->addSeparator();
 
-    m_reportMenu = addMenu("mnuReports", QStringLiteral("报表(&J)"));
-    AddPlaceholder(m_reportMenu, "mnuComposition", QStringLiteral("资产构成分析表"), Right::Composition);
-    m_reportMenu->addSeparator();
-    AddPlaceholder(m_reportMenu, "mnuRepairReport", QStringLiteral("资产维修报表"), Right::RepairReport);
-    AddPlaceholder(m_reportMenu, "mnuChangeReport", QStringLiteral("资产变更报表"),
-                   Right::ModificationReport);
+    QMenu *reportMenu = addMenu("mnuReports", QStringLiteral("报表(&J)"));
+    AddPlaceholder(reportMenu, "mnuComposition", QStringLiteral("资产构成分析表"), Right::Composition);
+    reportMenu->addSeparator();
+    AddPlaceholder(reportMenu, "mnuRepairReport", QStringLiteral("资产维修报表"), Right::RepairReport);
+    AddPlaceholder(reportMenu, "mnuChangeReport", QStringLiteral("资产变更报表"), Right::ModificationReport);
 
     m_toolsMenu = addMenu("mnuTools", QStringLiteral("工具(&T)"));
     AddPlaceholder(m_toolsMenu, "mnuNotepad", QStringLiteral("记事本"));
@@ -277,22 +276,22 @@ void TmainFrm::BuildMenus()
     AddPlaceholder(m_toolsMenu, "mnuToolsConfig", QStringLiteral("配置工具..."), Right::ToolsMenu);
     m_toolsMenu->addSeparator();
 
-    m_helpMenu = addMenu("mnuHelp", QStringLiteral("帮助(&H)"));
+    QMenu *helpMenu = addMenu("mnuHelp", QStringLiteral("帮助(&H)"));
     AddCommand(
-        m_helpMenu, "mnuHelpFile", QStringLiteral("帮助文件"), NoRight,
+        helpMenu, "mnuHelpFile", QStringLiteral("帮助文件"), NoRight,
         [] { ShowHelpTopic(QStringLiteral("main")); }, QKeySequence(Qt::CTRL | Qt::Key_F1));
-    AddPlaceholder(m_helpMenu, "mnuDailyTip", QStringLiteral("每日一贴"));
-    AddCommand(m_helpMenu, "mnuFaq", QStringLiteral("常见问题"), NoRight,
+    AddPlaceholder(helpMenu, "mnuDailyTip", QStringLiteral("每日一贴"));
+    AddCommand(helpMenu, "mnuFaq", QStringLiteral("常见问题"), NoRight,
                [] { ShowHelpTopic(QStringLiteral("faq")); });
-    m_helpMenu->addSeparator();
-    AddPlaceholder(m_helpMenu, "mnuReadme", QStringLiteral("自述文件"));
-    AddPlaceholder(m_helpMenu, "mnuWhatsNew", QStringLiteral("最新功能"));
-    m_helpMenu->addSeparator();
-    AddPlaceholder(m_helpMenu, "mnuWebSite", QStringLiteral("浏览作者的网站"));
-    AddPlaceholder(m_helpMenu, "mnuMail", QStringLiteral("给作者发电子邮件"));
-    AddPlaceholder(m_helpMenu, "mnuFeedback", QStringLiteral("在线反馈..."));
-    m_helpMenu->addSeparator();
-    AddPlaceholder(m_helpMenu, "mnuAbout", QStringLiteral("关于..."));
+    helpMenu->addSeparator();
+    AddPlaceholder(helpMenu, "mnuReadme", QStringLiteral("自述文件"));
+    AddPlaceholder(helpMenu, "mnuWhatsNew", QStringLiteral("最新功能"));
+    helpMenu->addSeparator();
+    AddPlaceholder(helpMenu, "mnuWebSite", QStringLiteral("浏览作者的网站"));
+    AddPlaceholder(helpMenu, "mnuMail", QStringLiteral("给作者发电子邮件"));
+    AddPlaceholder(helpMenu, "mnuFeedback", QStringLiteral("在线反馈..."));
+    helpMenu->addSeparator();
+    AddPlaceholder(helpMenu, "mnuAbout", QStringLiteral("关于..."));
 
     // The asset commands at the top of the grid's own pop-up menu, in their menu order.
     QMenu *popup = ui->DBGrid1->PopupMenuQz();

@@ -66,13 +66,8 @@ private:
     std::unique_ptr<Ui::mainFrm> ui;
     TAssetManager &m_assets;
     QList<QLabel *> m_statusPanels;
-    QMenu *m_fileMenu = nullptr;
-    QMenu *m_assetMenu = nullptr;
-    QMenu *m_viewMenu = nullptr;
     QMenu *m_outputMenu = nullptr;
-    QMenu *m_reportMenu = nullptr;
     QMenu *m_toolsMenu = nullptr;
-    QMenu *m_helpMenu = nullptr;
     QMenu *PopupMenu2 = nullptr;
     bool m_shutDown = false;
 };
